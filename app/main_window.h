@@ -1,0 +1,87 @@
+// TFm1, the main window: its components as typed members named as the
+// window definition names them, and its handlers. The shell (start,
+// states, file choice, discard, pointer guidance, About, exit) is in
+// main_window.cpp; reading and writing a header, the quick-sets, the
+// settings and the presets are in header/ and settings/.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "controls/CuteBtn.h"
+#include "platform/ui/dialogs.h"
+#include "platform/ui/extctrls.h"
+#include "platform/ui/forms.h"
+#include "platform/ui/menus.h"
+#include "platform/ui/stdctrls.h"
+
+class TFm1 : public TForm {
+ public:
+  explicit TFm1(TComponent* owner);
+  ~TFm1() override;
+
+  TPanel* PMain;
+  TPanel* PHeader;
+  TGroupBox* GrHeader;
+  TPanel* HeaderExist;
+  TEdit* EFileName;
+  TButton* BtOpen;
+  TButton* BtRead;
+  TButton* BtConfig;
+  TCuteButton* BtWrite;
+  TLabel* LShori;
+  TEdit *Author, *SubTitle, *MainTitle, *SaverName, *Number;
+  TEdit *year, *month, *day, *hour, *min, *sec;
+  TEdit *AspX, *AspY;
+  TButton *BtClose, *BtAuDef, *BtVexmorel, *Bt_Ichi, *BtTime, *BtKyohsei;
+  TButton *Ippatsu1, *Ippatsu2, *Ippatsu3, *Ippatsu4;
+  TLabel *Fyear, *Fmonth, *Fday, *Fhour, *Fmin, *Fsec;
+  TLabel *PalBits, *PalMode, *ImageSize, *ComExist;
+  TPopupMenu* Popup;
+  TMenuItem *Sanshow, *Yomikomi, *Kakikomi, *Tojiru, *Config, *Kanni;
+  TMenuItem *Nichiji, *Kyohsei_sikkoh, *Kanni1, *Kanni2, *Kanni3, *Kanni4;
+  TMenuItem *About, *Shuwryoh;
+  TOpenDialog* OpDialog;
+
+  // Shell.
+  void FormCreate(TObject* sender);
+  void BtOpenClick(TObject* sender);
+  void BtCloseClick(TObject* sender);
+  void ShuwryohClick(TObject* sender);
+  void About_Me(TObject* sender);
+  void DiscardHeader();
+  void PointToOpenButton();
+  // The open state's indicator caption, hint and menu items.
+  void EnterOpenState();
+  bool HeaderOpen() const;
+
+  // Reading and showing a header.
+  void BtReadClick(TObject* sender);
+  std::optional<std::string> LoadHeaderFile();
+  void ShowHeader();
+
+  // Writing a header.
+  void BtWriteClick(TObject* sender);
+  std::optional<std::string> WriteHeaderFile();
+
+  // Quick-set commands.
+  void BtTimeClick(TObject* sender);
+  void CopyFileDate();
+  void BtKyohseiClick(TObject* sender);
+  void Bt_IchiClick(TObject* sender);
+  void BtVexmorelClick(TObject* sender);
+
+  // Settings and presets.
+  void BtConfigClick(TObject* sender);
+  void BtAuDefClick(TObject* sender);
+  void Ippatsu1Click(TObject* sender);
+  void Ippatsu2Click(TObject* sender);
+  void Ippatsu3Click(TObject* sender);
+  void Ippatsu4Click(TObject* sender);
+
+ private:
+  void ResolveMembers();
+  void BindHandlers();
+};
+
+extern TFm1* Fm1;

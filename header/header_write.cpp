@@ -1,0 +1,85 @@
+// The Write command: after a confirmation, encode the edits into the header
+// in memory, write the 120 bytes over the start of the file in place, set
+// the file's last-write time from the stored date, then offer to close.
+#include <cstdlib>
+
+#include "app/main_window.h"
+#include "app/program.h"
+#include "header/conversions.h"
+#include "header/header_time.h"
+#include "platform/os/files.h"
+#include "platform/os/filetime.h"
+#include "platform/os/stream.h"
+
+namespace {
+
+void EncodeFields(TFm1& w) {
+  using F = HeaderField;
+  auto text = [](const TEdit* e, F f) {
+    EncodeTextField(Header, e->Text(), Span(f).offset, Span(f).width);
+  };
+  text(w.Author, F::Author);
+  text(w.SubTitle, F::SubTitle);
+  text(w.MainTitle, F::MainTitle);
+  text(w.SaverName, F::SaverName);
+  EncodeNumber(Header, w.Number->Text(), Span(F::Number).offset);
+  EncodeNumber(Header, w.AspX->Text(), Span(F::AspectX).offset);
+  EncodeNumber(Header, w.AspY->Text(), Span(F::AspectY).offset);
+  EncodeHeaderTime(Header, FileStamp,
+                   {w.year->Text(), w.month->Text(), w.day->Text(), w.hour->Text(),
+                    w.min->Text(), w.sec->Text()},
+                   std::getenv("TZ"));
+}
+
+// FileStamp, read as local time, becomes the last-write time. Nothing here is
+// reported: the bytes are already written.
+void SetLastWriteTime(const std::string& name) {
+  FILETIME local, utc;
+  if (!SystemTimeToFileTime(&FileStamp, &local) || !LocalFileTimeToFileTime(&local, &utc)) return;
+  HANDLE h = CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return;
+  SetFileTime(h, nullptr, nullptr, &utc);
+  CloseHandle(h);
+}
+
+}  // namespace
+
+void TFm1::BtWriteClick(TObject*) {
+  if (!ConfirmBox(Sj("ヘッダに表示中の情報を書き込んでも構いませんか？"), Sj("ヘッダの書込")))
+    return;
+  PMain->SetEnabled(false);
+  PHeader->SetEnabled(false);
+  BtWrite->SetEnabled(false);
+  Popup->SetAutoPopup(false);
+  EncodeFields(*this);
+  if (std::optional<std::string> message = WriteHeaderFile()) ErrorBox(*message);
+  if (HeaderOpen()) {
+    PHeader->SetEnabled(true);
+    BtWrite->SetEnabled(true);
+  }
+  Popup->SetAutoPopup(true);
+}
+
+std::optional<std::string> TFm1::WriteHeaderFile() {
+  const std::string name = EFileName->Text();
+  Stream* stream = OpenStream(name, "r+b");
+  if (!stream) return Sj("Pic2 ファイルが開けません");
+  // The file may have been replaced since it was read: never write a header
+  // over something that is not a Pic2 file.
+  Pic2Header current;
+  if (ReadStream(current.bytes.data(), 1, 4, stream) < 4 || !HasPic2Magic(current) ||
+      SeekStream(stream, 0, SEEK_SET) != 0) {
+    CloseStream(stream);
+    return Sj("Pic2 ファイルではありません!!");
+  }
+  if (WriteStream(Header.bytes.data(), 1, kPic2HeaderSize, stream) < kPic2HeaderSize) {
+    CloseStream(stream);
+    return Sj("Pic2 ヘッダの書き込みを失敗しました");
+  }
+  // Closing flushes and syncs the bytes to disk; a failure there is reported.
+  if (CloseStream(stream) != 0) return Sj("Pic2 ファイルがクローズ出来ません");
+  SetLastWriteTime(name);
+  DiscardHeader();
+  return std::nullopt;
+}

@@ -1,0 +1,43 @@
+// File services under their Windows names, over POSIX.
+//
+// Names are code page 932 bytes; they are turned into UTF-8 before any system
+// call, and a name that cannot be turned (cp932::ToUtf8Exact) fails as a
+// missing file does. Symbolic links are followed.
+//
+// Attributes are derived from POSIX facts:
+//   READONLY   the owner write bit (S_IWUSR) is clear
+//   HIDDEN     the last path component begins with "." (not "." or "..")
+//   DIRECTORY  the path is a directory
+//   ARCHIVE    the path is a regular file
+//   NORMAL     none of the above
+// SYSTEM and TEMPORARY are never set.
+//
+// CreateFileA opens existing regular files only (OPEN_EXISTING with
+// GENERIC_READ and/or GENERIC_WRITE); any other disposition or access fails.
+// It never blocks, refuses directories, FIFOs and devices, and refuses
+// GENERIC_WRITE on a read-only file even for root, as Windows refuses it to
+// an administrator. Sharing modes, security attributes, flags and template
+// handles are ignored. A HANDLE stands for a file descriptor and must be
+// closed with CloseHandle.
+//
+// POSIX keeps no creation time: GetFileTime reports the status change time
+// (st_ctim), the nearest thing, in its place, and SetFileTime ignores one.
+// Every call except CloseHandle consults the fault seam (faults.h).
+// BOOL results are nonzero on success.
+#pragma once
+
+#include "platform/os/windows_types.h"
+
+DWORD GetFileAttributesA(const char* name);
+
+HANDLE CreateFileA(const char* name, DWORD access, DWORD share, void* security, DWORD disposition,
+                   DWORD flags, HANDLE tmpl);
+
+// Any pointer may be null.
+BOOL GetFileTime(HANDLE file, FILETIME* creation, FILETIME* access, FILETIME* lastWrite);
+
+// Sets what is given: a null access time leaves the access time as it was.
+BOOL SetFileTime(HANDLE file, const FILETIME* creation, const FILETIME* access,
+                 const FILETIME* lastWrite);
+
+BOOL CloseHandle(HANDLE file);

@@ -1,0 +1,23 @@
+// What the file and stream services share: turning a code page 932 name into
+// one the system takes, and opening an existing regular file without ever
+// blocking.
+//
+// A name that does not decode exactly (cp932::ToUtf8Exact) or holds a NUL
+// byte is refused, as a file that does not exist would be. Only regular
+// files open: a directory, FIFO, device or socket is refused, and a device is
+// refused before it is opened at all (opening some has side effects). A file
+// whose owner write bit is clear is read-only, and opening it for writing
+// fails even for root, as Windows refuses a read-only file to everyone. The
+// check and the open are not atomic; the fstat after the open decides.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The UTF-8 form of `name` for system calls, or nothing.
+std::optional<std::string> SystemName(std::string_view name);
+
+// A close-on-exec, blocking descriptor of the regular file `name`, open for
+// reading and/or writing; -1 on failure.
+int OpenRegularFile(std::string_view name, bool read, bool write);

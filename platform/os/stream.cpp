@@ -1,0 +1,76 @@
+#include "platform/os/stream.h"
+
+#include <unistd.h>
+
+#include <cstring>
+
+#include "platform/os/faults.h"
+#include "platform/os/regular_file.h"
+
+struct Stream {
+  enum class Direction { None, Reading, Writing };
+
+  std::FILE* file = nullptr;
+  bool writable = false;
+  Direction last = Direction::None;
+};
+
+namespace {
+
+// stdio wants a seek between reading and writing; returns false if it fails.
+bool Turn(Stream* stream, Stream::Direction next) {
+  const bool turning = stream->last != Stream::Direction::None && stream->last != next;
+  if (turning && std::fseek(stream->file, 0, SEEK_CUR) != 0) return false;
+  stream->last = next;
+  return true;
+}
+
+}  // namespace
+
+Stream* OpenStream(const std::string& name, const char* mode) {
+  if (FaultDue(FileOp::StreamOpen) || !mode) return nullptr;
+  const bool writable = std::strcmp(mode, "r+b") == 0;
+  if (!writable && std::strcmp(mode, "rb") != 0) return nullptr;
+  const int fd = OpenRegularFile(name, true, writable);
+  if (fd < 0) return nullptr;
+  std::FILE* file = fdopen(fd, mode);
+  if (!file) {
+    close(fd);
+    return nullptr;
+  }
+  return new Stream{file, writable, Stream::Direction::None};
+}
+
+std::size_t ReadStream(void* buffer, std::size_t size, std::size_t count, Stream* stream) {
+  const bool fault = FaultDue(FileOp::StreamRead);
+  if (!stream || size == 0 || !Turn(stream, Stream::Direction::Reading)) return 0;
+  if (fault) return std::fread(buffer, 1, size * count / 2, stream->file) / size;
+  return std::fread(buffer, size, count, stream->file);
+}
+
+std::size_t WriteStream(const void* buffer, std::size_t size, std::size_t count, Stream* stream) {
+  const bool fault = FaultDue(FileOp::StreamWrite);
+  if (!stream || size == 0 || !stream->writable || !Turn(stream, Stream::Direction::Writing)) {
+    return 0;
+  }
+  if (fault) return std::fwrite(buffer, 1, size * count / 2, stream->file) / size;
+  return std::fwrite(buffer, size, count, stream->file);
+}
+
+int SeekStream(Stream* stream, long offset, int origin) {
+  if (!stream) return -1;
+  stream->last = Stream::Direction::None;
+  return std::fseek(stream->file, offset, origin);
+}
+
+int CloseStream(Stream* stream) {
+  const bool fault = FaultDue(FileOp::StreamClose);
+  if (!stream) return EOF;
+  bool ok = true;
+  if (stream->writable) {
+    ok = std::fflush(stream->file) == 0 && fsync(fileno(stream->file)) == 0;
+  }
+  ok = std::fclose(stream->file) == 0 && ok;
+  delete stream;
+  return ok && !fault ? 0 : EOF;
+}

@@ -1,0 +1,35 @@
+// Buffered file streams, used in place of fopen and friends.
+//
+// Opens existing regular files only, in the modes "rb" (read) and "r+b"
+// (read and write in place, never creating or truncating); any other mode
+// fails. The name is code page 932 and is treated as files.h describes: a
+// name that cannot be converted fails, opening never blocks, anything that
+// is not a regular file is refused, and "r+b" refuses a read-only file (owner
+// write bit clear) even for root.
+//
+// Reads and writes follow fread and fwrite: they return the number of whole
+// items moved, and fewer than asked means end of file or an error. Unlike
+// stdio, switching between reading and writing needs no seek in between; the
+// stream inserts one. Closing a stream opened "r+b" flushes it and syncs it
+// to disk first, and a failure there is a failure of the close; the stream
+// is released either way. Every call except SeekStream consults the fault
+// seam (faults.h). One thread per stream.
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+#include <string>
+
+struct Stream;
+
+// Null on failure.
+Stream* OpenStream(const std::string& name, const char* mode);
+
+std::size_t ReadStream(void* buffer, std::size_t size, std::size_t count, Stream* stream);
+std::size_t WriteStream(const void* buffer, std::size_t size, std::size_t count, Stream* stream);
+
+// As fseek: origin SEEK_SET, SEEK_CUR or SEEK_END; 0 on success.
+int SeekStream(Stream* stream, long offset, int origin);
+
+// 0 on success, EOF on failure.
+int CloseStream(Stream* stream);

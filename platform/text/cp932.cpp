@@ -1,0 +1,149 @@
+#include "platform/text/cp932.h"
+
+#include <iconv.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
+
+#include "platform/text/utf8.h"
+
+namespace cp932 {
+namespace {
+
+constexpr char32_t kPrivateBase = 0xF700;
+constexpr char32_t kHalfWidthKatakana = 0xFF61;  // the character of byte 0xA1
+
+bool IsTrailByte(unsigned char b) { return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC); }
+
+bool IsHalfWidthKatakanaByte(unsigned char b) { return b >= 0xA1 && b <= 0xDF; }
+
+// One converter per direction for the life of the process. Without CP932 in
+// iconv every Japanese text would silently turn into private-use characters,
+// so a missing converter stops the program at once.
+iconv_t Converter(const char* to, const char* from) {
+  iconv_t cd = iconv_open(to, from);
+  if (cd == reinterpret_cast<iconv_t>(-1)) {
+    std::fprintf(stderr, "iconv cannot convert from %s to %s\n", from, to);
+    std::abort();
+  }
+  return cd;
+}
+
+// Converts all of `in` with `cd`; false unless every byte was taken.
+bool Convert(iconv_t cd, std::string_view in, std::string& out) {
+  char buffer[16];
+  char* in_ptr = const_cast<char*>(in.data());
+  std::size_t in_left = in.size();
+  char* out_ptr = buffer;
+  std::size_t out_left = sizeof buffer;
+  const std::size_t result = iconv(cd, &in_ptr, &in_left, &out_ptr, &out_left);
+  iconv(cd, nullptr, nullptr, nullptr, nullptr);
+  if (result == static_cast<std::size_t>(-1) || in_left != 0) return false;
+  out.assign(buffer, out_ptr);
+  return true;
+}
+
+bool DecodePair(std::string_view pair, std::string& utf8) {
+  static iconv_t cd = Converter("UTF-8", "CP932");
+  return Convert(cd, pair, utf8);
+}
+
+bool EncodeCharacter(std::string_view utf8, std::string& bytes) {
+  static iconv_t cd = Converter("CP932", "UTF-8");
+  return Convert(cd, utf8, bytes);
+}
+
+// Decodes `bytes` into `out`. Undecodable bytes become U+F700 + byte, or
+// end the walk with false when `exact`.
+bool Decode(std::string_view bytes, std::string& out, bool exact) {
+  std::string pair_utf8;
+  for (std::size_t i = 0; i < bytes.size();) {
+    const auto b = static_cast<unsigned char>(bytes[i]);
+    if (b < 0x80) {
+      out.push_back(static_cast<char>(b));
+      ++i;
+      continue;
+    }
+    if (IsHalfWidthKatakanaByte(b)) {
+      utf8::Append(out, kHalfWidthKatakana + (b - 0xA1));
+      ++i;
+      continue;
+    }
+    if (IsLeadByte(b) && i + 1 < bytes.size() &&
+        IsTrailByte(static_cast<unsigned char>(bytes[i + 1])) &&
+        DecodePair(bytes.substr(i, 2), pair_utf8)) {
+      out += pair_utf8;
+      i += 2;
+      continue;
+    }
+    if (exact) return false;
+    utf8::Append(out, kPrivateBase + b);
+    ++i;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+
+std::optional<std::string> TryFromUtf8(std::string_view utf8) {
+  std::string bytes;
+  std::string encoded;
+  for (std::size_t pos = 0; pos < utf8.size();) {
+    const std::size_t start = pos;
+    const std::optional<char32_t> c = utf8::Next(utf8, pos);
+    if (!c) return std::nullopt;
+    if (*c < 0x80) {
+      bytes.push_back(static_cast<char>(*c));
+    } else if (*c >= kPrivateBase && *c <= kPrivateBase + 0xFF) {
+      bytes.push_back(static_cast<char>(*c - kPrivateBase));
+    } else {
+      if (!EncodeCharacter(utf8.substr(start, pos - start), encoded)) return std::nullopt;
+      // iconv's CP932 turns U+00A5 and U+203E into 0x5C and 0x7E; here those
+      // bytes are backslash and tilde only.
+      if (encoded.size() == 1 && static_cast<unsigned char>(encoded[0]) < 0x80) return std::nullopt;
+      bytes += encoded;
+    }
+  }
+  return bytes;
+}
+
+std::string FromUtf8(std::string_view utf8) {
+  std::optional<std::string> bytes = TryFromUtf8(utf8);
+  if (!bytes) {
+    std::fprintf(stderr, "text has no code page 932 form: %.*s\n", static_cast<int>(utf8.size()),
+                 utf8.data());
+    std::abort();
+  }
+  return *std::move(bytes);
+}
+
+std::string ToUtf8(std::string_view bytes) {
+  std::string out;
+  Decode(bytes, out, false);
+  return out;
+}
+
+std::optional<std::string> ToUtf8Exact(std::string_view bytes) {
+  std::string out;
+  if (!Decode(bytes, out, true)) return std::nullopt;
+  return out;
+}
+
+std::size_t LastDelimiter(std::string_view s, std::string_view delimiters) {
+  std::size_t found = std::string_view::npos;
+  for (std::size_t i = 0; i < s.size();) {
+    const auto b = static_cast<unsigned char>(s[i]);
+    if (IsLeadByte(b) && i + 1 < s.size() && IsTrailByte(static_cast<unsigned char>(s[i + 1]))) {
+      i += 2;
+      continue;
+    }
+    if (delimiters.find(s[i]) != std::string_view::npos) found = i;
+    ++i;
+  }
+  return found;
+}
+
+}  // namespace cp932

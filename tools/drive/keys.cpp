@@ -1,0 +1,46 @@
+#include "tools/drive/keys.h"
+
+#include <cctype>
+#include <string>
+
+namespace drive {
+
+std::optional<KeyStroke> ParseKey(std::string_view text) {
+  KeyStroke k;
+  for (;;) {
+    if (text.starts_with("Ctrl+")) {
+      k.shift.Ctrl = true;
+      text.remove_prefix(5);
+    } else if (text.starts_with("Alt+")) {
+      k.shift.Alt = true;
+      text.remove_prefix(4);
+    } else if (text.starts_with("Shift+")) {
+      k.shift.Shift = true;
+      text.remove_prefix(6);
+    } else {
+      break;
+    }
+  }
+  if (text == "Enter") {
+    k.key = VK_RETURN;
+  } else if (text == "Escape") {
+    k.key = VK_ESCAPE;
+  } else if (text == "Space") {
+    k.key = VK_SPACE;
+  } else if (text == "Tab") {
+    k.key = VK_TAB;
+  } else if (text.size() >= 2 && text.size() <= 3 && text[0] == 'F' &&
+             std::isdigit(static_cast<unsigned char>(text[1]))) {
+    const int n = std::stoi(std::string(text.substr(1)));
+    if (n < 1 || n > 12 || (text.size() == 3 && !std::isdigit(static_cast<unsigned char>(text[2]))))
+      return std::nullopt;
+    k.key = static_cast<WORD>(VK_F1 + n - 1);
+  } else if (text.size() == 1 && std::isalnum(static_cast<unsigned char>(text[0]))) {
+    k.key = static_cast<WORD>(std::toupper(static_cast<unsigned char>(text[0])));
+  } else {
+    return std::nullopt;
+  }
+  return k;
+}
+
+}  // namespace drive
