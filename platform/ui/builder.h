@@ -53,7 +53,7 @@ struct FormDef {
   bool systemMenu = true;
   bool minimize = true;
   TColor color = clBtnFace;
-  TFont font;
+  TFont font{};
   bool showHint = false;
   const char* popupMenu = nullptr;
 };

@@ -7,6 +7,7 @@
 #include "app/entry.h"
 #include "app/program.h"
 #include "forms/known_forms.h"
+#include "platform/os/faults.h"
 #include "platform/os/process.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/extctrls.h"
@@ -142,6 +143,26 @@ bool Driver::ExecuteAnyTime(const std::vector<Token>& t) {
     setenv(Word(t, 1).c_str(), Text(t, 2).c_str(), 1);
     tzset();
     return true;
+  }
+  if (cmd == "fault") {
+    // fault OP N: the Nth call of a file service from now fails as it would
+    // for real (open, read, write, close, attributes, createfile,
+    // getfiletime, setfiletime).
+    Expect(t, 3);
+    static const std::pair<const char*, FileOp> kOps[] = {
+        {"open", FileOp::StreamOpen},         {"read", FileOp::StreamRead},
+        {"write", FileOp::StreamWrite},       {"close", FileOp::StreamClose},
+        {"attributes", FileOp::GetAttributes}, {"createfile", FileOp::CreateFile},
+        {"getfiletime", FileOp::GetFileTime}, {"setfiletime", FileOp::SetFileTime}};
+    const std::string& op = Word(t, 1);
+    const int nth = Number(t, 2);
+    for (const auto& [name, value] : kOps)
+      if (op == name) {
+        if (nth < 1) Fail("fault takes a count from 1");
+        InjectFault(value, nth);
+        return true;
+      }
+    Fail("unknown file operation " + op);
   }
   if (cmd == "unsetenv") {
     Expect(t, 2);
