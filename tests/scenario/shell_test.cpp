@@ -247,10 +247,10 @@ TEST_F(Shell, AboutAndExitInBothStates) {
 }
 
 TEST_F(Shell, ScriptErrorsStopWithStatusTwo) {
-  RunResult r = Drive(dir, "start\ntext NoSuchControl\ntext EFileName\n");
+  RunResult r = Drive(dir, "exe \"$DIR/vexmorel\"\nstart\ntext NoSuchControl\ntext EFileName\n");
   EXPECT_EQ(r.status, 2);
   EXPECT_EQ(r.out, "pointer 757 379\n");
-  EXPECT_NE(r.err.find("line 2"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("line 3"), std::string::npos) << r.err;
   for (std::string_view bad : {"bogus\n", "start\nkey Ctrl+Q+\n", "start\ntype Author \"x\n",
                                "start\nkey Ctrl+F1\ntext Author\n"}) {
     SCOPED_TRACE(bad);
