@@ -63,6 +63,9 @@ Driver::Driver(std::istream& in, std::FILE* out, std::string selfPath)
 void Driver::Print(const std::string& line) {
   std::fputs(line.c_str(), out_);
   std::fputc('\n', out_);
+  // Line by line, so that a program driving us through a pipe sees each
+  // answer as soon as it is printed.
+  std::fflush(out_);
 }
 
 int Driver::Run() {
