@@ -35,17 +35,16 @@ std::int32_t DecimalTextToLong(std::string_view text) {
 
 std::string DecodeTextField(const Pic2Header& header, int offset, int width, int keptPrefix) {
   assert(offset >= 0 && width >= 0 && offset + width <= kPic2HeaderSize);
-  std::string text(reinterpret_cast<const char*>(header.bytes.data()) + offset,
-                   static_cast<std::size_t>(width));
+  // Cut in place, so that only the shown text is copied.
+  std::string_view text(reinterpret_cast<const char*>(header.bytes.data()) + offset,
+                        static_cast<std::size_t>(width));
   // Trailing spaces go first, stopping at any other byte (a NUL included), so
   // spaces just before a NUL survive; then the text ends at its first NUL.
   std::size_t end = text.size();
   const std::size_t kept = static_cast<std::size_t>(std::max(keptPrefix, 0));
   while (end > kept && text[end - 1] == ' ') --end;
-  text.resize(end);
-  const std::size_t nul = text.find('\0');
-  if (nul != std::string::npos) text.resize(nul);
-  return text;
+  text = text.substr(0, end);
+  return std::string(text.substr(0, text.find('\0')));
 }
 
 void EncodeTextField(Pic2Header& header, std::string_view text, int offset, int width) {
@@ -75,7 +74,8 @@ std::string PaletteModeText(std::uint8_t mode) {
   static constexpr std::array<std::string_view, 4> kModels = {"RGB", "YUV", "HSV", "CMY"};
   const unsigned model = (mode >> 1) & 7u;
   if (model < kModels.size()) return std::string(kModels[model]);
-  return cp932::FromUtf8("未定義");
+  static const std::string kUndefined = cp932::FromUtf8("未定義");
+  return kUndefined;
 }
 
 std::string ImageSizeText(unsigned width, unsigned height) {

@@ -41,7 +41,7 @@ void TFm1::BtReadClick(TObject*) {
 }
 
 std::optional<std::string> TFm1::LoadHeaderFile() {
-  const std::string name = EFileName->Text();
+  const std::string& name = EFileName->Text();
   if (name.empty()) {
     Proceed = false;
     return std::nullopt;

@@ -38,11 +38,13 @@ int ReadSettingsLine(const SettingsData& data, SettingsLine& line, int position)
   int count = 0;
   bool warned = false;
   for (;;) {
+    // Also past the terminating zero, where a CR that was the last byte
+    // sends the next line.
     if (position < 0 || position >= data.length) return -1;
     const char byte = data.bytes[position];
     if (byte == '\r') {
       line[static_cast<std::size_t>(std::min(count, kSettingsLineSize - 1))] = byte;
-      return position + 2;
+      return position + 2;  // the byte after the CR, expected LF, unseen
     }
     if (count <= kLastTextSlot) line[static_cast<std::size_t>(count)] = byte;
     ++position;

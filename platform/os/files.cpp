@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -45,12 +44,12 @@ struct timespec TimespecOf(const FILETIME& time) {
 
 DWORD GetFileAttributesA(const char* name) {
   if (FaultDue(FileOp::GetAttributes) || !name) return INVALID_FILE_ATTRIBUTES;
-  const std::optional<std::string> path = SystemName(name);
+  thread_local std::string path;
   struct stat st {};
-  if (!path || stat(path->c_str(), &st) != 0) return INVALID_FILE_ATTRIBUTES;
+  if (!SystemName(name, path) || stat(path.c_str(), &st) != 0) return INVALID_FILE_ATTRIBUTES;
   DWORD attributes = 0;
   if (!(st.st_mode & S_IWUSR)) attributes |= FILE_ATTRIBUTE_READONLY;
-  if (IsHiddenName(*path)) attributes |= FILE_ATTRIBUTE_HIDDEN;
+  if (IsHiddenName(path)) attributes |= FILE_ATTRIBUTE_HIDDEN;
   if (S_ISDIR(st.st_mode)) attributes |= FILE_ATTRIBUTE_DIRECTORY;
   if (S_ISREG(st.st_mode)) attributes |= FILE_ATTRIBUTE_ARCHIVE;
   return attributes ? attributes : FILE_ATTRIBUTE_NORMAL;

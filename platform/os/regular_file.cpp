@@ -26,13 +26,12 @@ bool Acceptable(const struct stat& st, bool write) {
 
 }  // namespace
 
-std::optional<std::string> SystemName(std::string_view name) {
-  std::optional<std::string> utf8 = cp932::ToUtf8Exact(name);
-  if (!utf8 || utf8->find('\0') != std::string::npos) {
+bool SystemName(std::string_view name, std::string& path) {
+  if (!cp932::ToUtf8Exact(name, path) || path.find('\0') != std::string::npos) {
     errno = ENOENT;
-    return std::nullopt;
+    return false;
   }
-  return utf8;
+  return true;
 }
 
 int OpenRegularFile(std::string_view name, bool read, bool write) {
@@ -40,18 +39,20 @@ int OpenRegularFile(std::string_view name, bool read, bool write) {
     errno = EINVAL;
     return -1;
   }
-  const std::optional<std::string> path = SystemName(name);
-  if (!path) return -1;
+  // One buffer per thread: every file service opens through here.
+  thread_local std::string path;
+  if (!SystemName(name, path)) return -1;
   struct stat st {};
-  if (stat(path->c_str(), &st) != 0 || !Acceptable(st, write)) return -1;
+  if (stat(path.c_str(), &st) != 0 || !Acceptable(st, write)) return -1;
 
   const int access = read && write ? O_RDWR : write ? O_WRONLY : O_RDONLY;
   // O_NONBLOCK so that a FIFO swapped in after the stat cannot hang the open.
-  const int fd = open(path->c_str(), access | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  const int fd = open(path.c_str(), access | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
   if (fd < 0) return -1;
-  const int flags = fcntl(fd, F_GETFL);
-  if (fstat(fd, &st) != 0 || !Acceptable(st, write) || flags < 0 ||
-      fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+  // O_NONBLOCK is the only status flag the open set that F_SETFL can
+  // change, so clearing them all makes the descriptor blocking without
+  // asking for the flags first.
+  if (fstat(fd, &st) != 0 || !Acceptable(st, write) || fcntl(fd, F_SETFL, 0) != 0) {
     const int error = errno;
     close(fd);
     errno = error;

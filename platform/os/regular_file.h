@@ -11,12 +11,12 @@
 // check and the open are not atomic; the fstat after the open decides.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
-// The UTF-8 form of `name` for system calls, or nothing.
-std::optional<std::string> SystemName(std::string_view name);
+// The UTF-8 form of `name` for system calls into `path` (whose storage is
+// reused, so a caller may keep one buffer); false when there is none.
+bool SystemName(std::string_view name, std::string& path);
 
 // A close-on-exec, blocking descriptor of the regular file `name`, open for
 // reading and/or writing; -1 on failure.

@@ -13,6 +13,9 @@ struct Stream {
   std::FILE* file = nullptr;
   bool writable = false;
   Direction last = Direction::None;
+  // stdio's own buffer would cost an fstat and an allocation on the first
+  // transfer; the header is 120 bytes, and longer reads bypass the buffer.
+  char buffer[512];
 };
 
 namespace {
@@ -38,7 +41,12 @@ Stream* OpenStream(const std::string& name, const char* mode) {
     close(fd);
     return nullptr;
   }
-  return new Stream{file, writable, Stream::Direction::None};
+  auto* stream = new Stream;
+  stream->file = file;
+  stream->writable = writable;
+  // A failure leaves stdio's own buffer, which works as well.
+  setvbuf(file, stream->buffer, _IOFBF, sizeof stream->buffer);
+  return stream;
 }
 
 std::size_t ReadStream(void* buffer, std::size_t size, std::size_t count, Stream* stream) {

@@ -6,6 +6,8 @@
 // the TEdit's MaxLength, is refused whole, and the previous text stays. A
 // text the program set that is already longer than MaxLength may still be
 // shortened. Each accepted change reaches the model as input::EditChanged.
+// Leaves out cutting a paste down to what fits: a paste too long for
+// MaxLength is refused whole.
 #pragma once
 
 #include <QLineEdit>

@@ -1,6 +1,5 @@
 #include "platform/qt/input_filter.h"
 
-#include <QApplication>
 #include <QContextMenuEvent>
 #include <QCursor>
 #include <QKeyEvent>
@@ -81,7 +80,9 @@ bool InputFilter::eventFilter(QObject* o, QEvent* e) {
 }
 
 bool InputFilter::Key(QWidget& w, TForm& form, QKeyEvent& e) {
-  QWidget* focus = QApplication::focusWidget();
+  // The window's own focus widget: a key may arrive before Qt has taken
+  // the window for the active one.
+  QWidget* focus = w.window()->focusWidget();
   // A key the focused widget ignored travels on to its containers: the
   // model has had it already.
   if (focus ? &w != focus : !w.isWindow()) return true;

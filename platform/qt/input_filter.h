@@ -10,8 +10,9 @@
 // an edit also gets them to place its cursor. Enter and leave go to
 // input::MouseEnter / MouseLeave, also while the left button is held and
 // the pointer crosses the pressed control's edge. The context-menu gesture
-// opens the form's popup menu when the model lets it. Qt's own focus
-// changes are put back to the model's focus.
+// opens the form's popup menu when the model lets it (the Menu key and
+// Shift+F10 too). Qt's own focus changes are put back to the model's focus.
+// Leaves out arrow keys between controls: the model has no names for them.
 #pragma once
 
 #include <QObject>

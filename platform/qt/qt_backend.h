@@ -9,7 +9,9 @@
 //
 // Assumes one QApplication that outlives the backend, and that the model's
 // components outlive their widgets (the windows go with the backend, after
-// the program's entry has returned).
+// the program's entry has returned). Leaves out the frame of a window never
+// shown: a window manager tells it only once the window is mapped, so Frame
+// reports 0 until then.
 #pragma once
 
 #include <QPoint>

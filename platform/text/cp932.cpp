@@ -61,8 +61,11 @@ bool Decode(std::string_view bytes, std::string& out, bool exact) {
   for (std::size_t i = 0; i < bytes.size();) {
     const auto b = static_cast<unsigned char>(bytes[i]);
     if (b < 0x80) {
-      out.push_back(static_cast<char>(b));
-      ++i;
+      // ASCII stands for itself: the whole run at once (paths are mostly it).
+      std::size_t end = i + 1;
+      while (end < bytes.size() && static_cast<unsigned char>(bytes[end]) < 0x80) ++end;
+      out.append(bytes, i, end - i);
+      i = end;
       continue;
     }
     if (IsHalfWidthKatakanaByte(b)) {
@@ -122,14 +125,22 @@ std::string FromUtf8(std::string_view utf8) {
 
 std::string ToUtf8(std::string_view bytes) {
   std::string out;
+  // A double-byte character takes three bytes in UTF-8: one allocation.
+  out.reserve(bytes.size() + bytes.size() / 2);
   Decode(bytes, out, false);
   return out;
 }
 
 std::optional<std::string> ToUtf8Exact(std::string_view bytes) {
   std::string out;
-  if (!Decode(bytes, out, true)) return std::nullopt;
+  if (!ToUtf8Exact(bytes, out)) return std::nullopt;
   return out;
+}
+
+bool ToUtf8Exact(std::string_view bytes, std::string& out) {
+  out.clear();
+  out.reserve(bytes.size() + bytes.size() / 2);
+  return Decode(bytes, out, true);
 }
 
 std::size_t LastDelimiter(std::string_view s, std::string_view delimiters) {

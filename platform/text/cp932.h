@@ -36,6 +36,9 @@ std::string ToUtf8(std::string_view bytes);
 // nothing when any byte does not decode, so no private-use character ever
 // reaches a file name.
 std::optional<std::string> ToUtf8Exact(std::string_view bytes);
+// The same into `out`, replacing its contents and reusing its storage;
+// false (with `out` unspecified) when a byte does not decode.
+bool ToUtf8Exact(std::string_view bytes, std::string& out);
 
 // Index of the last byte of `s` that is one of `delimiters` and is not the
 // second byte of a double-byte character; npos when there is none. The

@@ -159,6 +159,10 @@ void TControl::KeyUp(WORD& key, TShiftState shift) {
 
 bool TControl::CMDialogChar(char) { return false; }
 
+TWinControl::~TWinControl() {
+  for (TControl* c : controls_) c->parent_ = nullptr;
+}
+
 bool TWinControl::CanFocus() const {
   const TForm* f = ParentForm();
   return f && EnabledChain() && VisibleChain();

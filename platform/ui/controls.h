@@ -61,6 +61,8 @@ class TComponent : public TObject {
 };
 
 class TControl : public TComponent {
+  friend class TWinControl;
+
  public:
   explicit TControl(TComponent* owner);
   ~TControl() override;
@@ -160,6 +162,8 @@ class TControl : public TComponent {
 class TWinControl : public TControl {
  public:
   explicit TWinControl(TComponent* owner) : TControl(owner) {}
+  // The children outlive this list (the form owns them): unlink them first.
+  ~TWinControl() override;
   const char* ClassName() const override { return "TWinControl"; }
 
   const std::vector<TControl*>& Controls() const { return controls_; }

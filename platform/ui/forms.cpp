@@ -95,10 +95,38 @@ std::vector<TWinControl*> TForm::TabOrderList() const {
   return all;
 }
 
+// The first control below `parent` in the order of TabOrderList that can
+// take the focus, for a parent whose chain up to the form is enabled and
+// visible. It runs whenever enabling moves the focus, so it builds no list:
+// it picks the children in tab order one by one, each before its own
+// children, and skips what lies below a disabled or hidden child.
+static TWinControl* FirstFocusableBelow(const TWinControl& parent) {
+  const std::vector<TControl*>& kids = parent.Controls();
+  // Tab order is TabOrder, ties in creation order, as the stable sort gives.
+  auto before = [&kids](std::size_t a, std::size_t b) {
+    return kids[a]->TabOrder() < kids[b]->TabOrder() ||
+           (kids[a]->TabOrder() == kids[b]->TabOrder() && a < b);
+  };
+  std::size_t previous = kids.size();
+  for (;;) {
+    std::size_t next = kids.size();
+    for (std::size_t i = 0; i < kids.size(); ++i) {
+      if (!kids[i]->IsWinControl() || (previous < kids.size() && !before(previous, i))) continue;
+      if (next == kids.size() || before(i, next)) next = i;
+    }
+    if (next == kids.size()) return nullptr;
+    auto* c = static_cast<TWinControl*>(kids[next]);
+    if (c->Enabled() && c->Visible()) {
+      if (c->TabStop()) return c;
+      if (TWinControl* below = FirstFocusableBelow(*c)) return below;
+    }
+    previous = next;
+  }
+}
+
 TWinControl* TForm::FirstFocusable() const {
-  for (TWinControl* c : TabOrderList())
-    if (c->CanFocus()) return c;
-  return nullptr;
+  if (!ParentForm() || !EnabledChain() || !VisibleChain()) return nullptr;
+  return FirstFocusableBelow(*this);
 }
 
 void TForm::FixFocus() {

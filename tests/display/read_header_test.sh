@@ -32,7 +32,7 @@ check() {  # check LABEL COMMAND...
 }
 fail() { echo "FAILED: $*"; exit 1; }
 
-for tool in Xvfb xdotool xwininfo import convert compare; do
+for tool in Xvfb xdotool xwininfo import convert compare identify awk; do
   command -v "$tool" >/dev/null || fail "$tool is not installed"
 done
 
