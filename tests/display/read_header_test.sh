@@ -93,11 +93,63 @@ shot "$work/before.png"
 check "before reading, the author field is empty" author_empty "$work/before.png"
 
 timeout 10 xdotool windowfocus --sync "$wid" || fail "the window cannot take the keyboard"
+
+# The settings dialog, shown over the main window with Alt+Z, its corner on
+# the main window's corner, closed again by Enter (its default button).
+xdotool key alt+z
+config=$(timeout 10 xdotool search --sync --onlyvisible --name '^Vexmorel Config$' | head -n1)
+check "Alt+Z shows the settings dialog" test -n "$config"
+if [ -n "$config" ]; then
+  cinfo=$(xwininfo -id "$config")
+  cx=$(awk '/Absolute upper-left X/ { print $NF }' <<<"$cinfo")
+  cy=$(awk '/Absolute upper-left Y/ { print $NF }' <<<"$cinfo")
+  check "the settings dialog lies on the main window's corner" test "$cx,$cy" = "$x,$y"
+  sleep 0.3
+  shot "$work/settings.png"
+  [ -n "${VEXMOREL_DISPLAY_SHOTS:-}" ] && cp "$work/settings.png" "$VEXMOREL_DISPLAY_SHOTS/"
+  xdotool key Return
+  gone() { ! xwininfo -id "$config" 2>/dev/null | grep -q IsViewable; }
+  for _ in $(seq 50); do gone && break; sleep 0.1; done
+  check "Enter closes the settings dialog" gone
+  timeout 10 xdotool windowfocus --sync "$wid"
+fi
 xdotool key Return
 check "after Enter, the author field shows text" wait_screen author_has_text
 shot "$work/after.png"
 changed=$(compare -metric AE "$work/before.png[$state]" "$work/after.png[$state]" null: 2>&1)
 check "after Enter, the state panel's caption has changed" positive "${changed%% *}"
+
+# The Write button (320, 1, 97 x 32): flat at rest, raised under the real
+# pointer, sunken while the real left button is held; dragging out before
+# releasing clicks nothing. Its outermost ring shows the outer bevel (white
+# top edge when raised, grey when sunken) and the ring inside it the inner
+# bevel, which takes the edge when the outer one is gone.
+write_top="89x1+$((x + 324))+$((y + 1))"
+write_ring2="89x1+$((x + 324))+$((y + 2))"
+brightness() { convert "$1" -crop "$2" +repage -colorspace gray -format '%[fx:mean]' info:; }
+above() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a > b) }'; }
+xdotool mousemove $((x + 368)) $((y + 17))
+sleep 0.4
+shot "$work/hover.png"
+xdotool mousedown 1
+sleep 0.4
+shot "$work/pressed.png"
+xdotool mousemove $((x + 200)) $((y + 300))
+sleep 0.2
+xdotool mouseup 1
+sleep 0.3
+shot "$work/released.png"
+hover=$(brightness "$work/hover.png" "$write_top")
+pressed=$(brightness "$work/pressed.png" "$write_top")
+check "under the pointer the Write button is raised (white top edge)" above "$hover" 0.9
+check "while held the Write button is sunken (grey top edge)" above 0.6 "$pressed"
+check "after the release it is flat again (navy inside the edge)" \
+  above 0.2 "$(brightness "$work/released.png" "$write_ring2")"
+check "releasing outside clicks nothing (no question came up)" \
+  test -z "$(xdotool search --onlyvisible --name 'ヘッダの書込' 2>/dev/null)"
+if [ -n "${VEXMOREL_DISPLAY_SHOTS:-}" ]; then
+  cp "$work/hover.png" "$work/pressed.png" "$work/released.png" "$VEXMOREL_DISPLAY_SHOTS/"
+fi
 
 xdotool key ctrl+F1
 wait "$app"
