@@ -9,39 +9,11 @@
 # Usage: read_header_test.sh PATH_TO_VEXMOREL
 set -u
 exe=$1
-work=$(mktemp -d)
-xvfb=
-app=
-cleanup() {
-  [ -n "$app" ] && kill "$app" 2>/dev/null
-  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/../check_lib.sh"
 
-passed=0
-failures=0
-check() {  # check LABEL COMMAND...
-  if "${@:2}"; then
-    echo "ok: $1"
-    passed=$((passed + 1))
-  else
-    echo "FAILED: $1"
-    failures=$((failures + 1))
-  fi
-}
-fail() { echo "FAILED: $*"; exit 1; }
+need Xvfb xdotool xwininfo import convert compare identify awk
 
-for tool in Xvfb xdotool xwininfo import convert compare identify awk; do
-  command -v "$tool" >/dev/null || fail "$tool is not installed"
-done
-
-# The server picks a free display itself and names it on fd 3.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n1 "$work/display")"
+start_xvfb
 
 # A copy of the program beside a valid settings file, so that no settings
 # message comes up first (the settings file lies beside the executable).
@@ -164,5 +136,4 @@ check "the screenshot mode ends the program with exit code 0" test "$rc" = 0
 check "the screenshot mode saves the whole screen" \
   test "$(identify -format '%wx%h' "$work/mode.png" 2>/dev/null)" = 1280x1024
 
-echo "$passed passed, $failures failed"
-[ "$failures" = 0 ]
+summary

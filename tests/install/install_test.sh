@@ -15,34 +15,11 @@
 set -u
 build=$1
 built_settings=$2
-work=$(mktemp -d)
+source "$(dirname "$0")/../check_lib.sh"
 prefix="$work/prefix"
-xvfb=
-app=
-cleanup() {
-  [ -n "$app" ] && kill "$app" 2>/dev/null
-  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
 
-passed=0
-failures=0
-check() {  # check LABEL COMMAND...
-  if "${@:2}"; then
-    echo "ok: $1"
-    passed=$((passed + 1))
-  else
-    echo "FAILED: $1"
-    failures=$((failures + 1))
-  fi
-}
-fail() { echo "FAILED: $*"; exit 1; }
-
-for tool in cmake desktop-file-validate update-mime-database update-desktop-database \
-            gio rsvg-convert Xvfb xdotool; do
-  command -v "$tool" >/dev/null || fail "$tool is not installed"
-done
+need cmake desktop-file-validate update-mime-database update-desktop-database \
+  gio rsvg-convert Xvfb xdotool
 
 cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 ||
   fail "cmake --install: $(cat "$work/install.log")"
@@ -96,12 +73,7 @@ CASES
 default_app() { desktop gio mime image/x-pic2 | sed -n 's/^Default application for .*: //p'; }
 check "the entry opens Pic2 files" test "$(default_app)" = vexmorel.desktop
 
-# The server picks a free display itself and names it on fd 3.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n1 "$work/display")"
+start_xvfb
 
 fixture="$work/files/taro.p2"
 { printf 'P2DT'; printf '%-18s' Taro; head -c 178 /dev/zero; } >"$fixture"
@@ -121,5 +93,4 @@ rc=$?
 app=
 check "Ctrl+F1 ends the installed program with exit code 0" test "$rc" = 0
 
-echo "$passed passed, $failures failed"
-[ "$failures" = 0 ]
+summary
