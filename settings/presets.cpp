@@ -49,9 +49,9 @@ void ApplyPreset(TFm1& w, const TFConfig& dialog, std::string_view code) {
       case 'D': case 'd': w.CopyFileDate(); break;
       case 'F': w.MainTitle->SetText(stems.title); break;
       case 'f': w.SubTitle->SetText(stems.subtitle); break;
-      case 'N': case 'n': w.Number->SetText("1"); break;
+      case 'N': case 'n': w.Bt_IchiClick(nullptr); break;
       case 'O': case 'o': w.Author->SetText(dialog.EAuthor->Text()); break;
-      case 'S': case 's': w.SaverName->SetText("Vexmorelix  ver.0.1/Win32/Rumo"); break;
+      case 'S': case 's': w.BtVexmorelClick(nullptr); break;
       case 'T': w.SubTitle->SetText(w.MainTitle->Text().substr(0, 8)); break;
       case 't': w.MainTitle->SetText(w.SubTitle->Text()); break;
       case 'X': time("12"); break;
