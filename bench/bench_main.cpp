@@ -1,7 +1,7 @@
 // vexmorel-bench: runs the benchmarks (Google Benchmark flags apply; the
-// output is the console table), then prints each operation as a multiple
-// of its floor beside the goal, with operator new calls and control texts
-// set per operation. With repetitions the medians are compared.
+// output is the console table), then prints each operation beside its floor
+// and goal, with operator new calls and control texts set per operation.
+// With repetitions the medians are shown.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -14,12 +14,21 @@ namespace {
 
 struct Figures {
   double time = 0;  // microseconds
-  double allocs = 0;
-  double texts = 0;
+  benchmark::UserCounters counters;
   bool median = false;
 };
 
-// The console table as usual, keeping each benchmark's figures.
+double Microseconds(double t, benchmark::TimeUnit unit) {
+  switch (unit) {
+    case benchmark::kNanosecond: return t / 1e3;
+    case benchmark::kMillisecond: return t * 1e3;
+    case benchmark::kSecond: return t * 1e6;
+    default: return t;
+  }
+}
+
+// The console table as usual, keeping each benchmark's figures: the median
+// when there are repetitions, else the run itself.
 class Collector : public benchmark::ConsoleReporter {
  public:
   Collector() : ConsoleReporter(OO_Tabular) {}
@@ -28,59 +37,55 @@ class Collector : public benchmark::ConsoleReporter {
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs) {
-      if (run.error_occurred) continue;
       const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-      if (run.run_type == Run::RT_Aggregate && !median) continue;
+      if (run.error_occurred || (run.run_type == Run::RT_Aggregate && !median)) continue;
       Figures& f = figures[run.run_name.function_name];
       if (f.median && !median) continue;
-      f.time = run.GetAdjustedRealTime() *
-               (run.time_unit == benchmark::kMillisecond  ? 1000.0
-                : run.time_unit == benchmark::kNanosecond ? 0.001
-                                                          : 1.0);
-      f.allocs = Counter(run, "allocs");
-      f.texts = Counter(run, "texts");
-      f.median = median;
+      f = {Microseconds(run.GetAdjustedRealTime(), run.time_unit), run.counters, median};
     }
-  }
-
- private:
-  static double Counter(const Run& run, const char* name) {
-    const auto it = run.counters.find(name);
-    return it == run.counters.end() ? 0 : it->second.value;
   }
 };
 
 struct Row {
   const char* operation;
-  const char* floor;  // null: no floor
-  double goal;        // 0: no goal
+  double goal;  // times the floor; 0: none
 };
 
 constexpr Row kRows[] = {
-    {"LoadAndShow", "FloorLoad", 3.0},
-    {"EncodeAndWrite", "FloorWrite", 1.5},
-    {"LoadSettings", "FloorSettingsRead", 0},
-    {"ApplyPreset14", nullptr, 0},
+    {"LoadAndShow", 3.0},
+    {"EncodeAndWrite", 1.5},
+    {"LoadSettings", 0},
+    {"ApplyPreset14", 0},
 };
 
+// "floor" is the bare system calls; "calls" (the load only) every call the
+// operation's path makes, made directly.
 void PrintSummary(const std::map<std::string, Figures>& figures) {
-  std::printf("\n%-16s %10s %10s %7s %6s %9s %9s\n", "operation", "time us", "floor us", "ratio",
-              "goal", "allocs/op", "texts/op");
+  std::printf("\n%-15s %9s %9s %8s %5s %9s %8s %9s %8s\n", "operation", "time us", "floor us",
+              "x floor", "goal", "calls us", "x calls", "allocs/op", "texts/op");
   for (const Row& row : kRows) {
-    const auto op = figures.find(row.operation);
-    if (op == figures.end()) continue;
-    const Figures& f = op->second;
-    std::printf("%-16s %10.2f", row.operation, f.time);
-    const auto floor = row.floor ? figures.find(row.floor) : figures.end();
-    if (floor != figures.end() && floor->second.time > 0)
-      std::printf(" %10.2f %7.2f", floor->second.time, f.time / floor->second.time);
-    else
-      std::printf(" %10s %7s", "-", "-");
+    const auto it = figures.find(row.operation);
+    if (it == figures.end()) continue;
+    const Figures& f = it->second;
+    auto counter = [&f](const std::string& name) {
+      const auto c = f.counters.find(name);
+      return c == f.counters.end() ? -1.0 : c->second.value;
+    };
+    auto reference = [&counter](const char* name) {
+      if (counter(std::string("x_") + name) < 0)
+        std::printf(" %9s %8s", "-", "-");
+      else
+        std::printf(" %9.2f %8.2f", counter(std::string(name) + "_us"),
+                    counter(std::string("x_") + name));
+    };
+    std::printf("%-15s %9.2f", row.operation, f.time);
+    reference("floor");
     if (row.goal > 0)
-      std::printf(" %6.1f", row.goal);
+      std::printf(" %5.1f", row.goal);
     else
-      std::printf(" %6s", "-");
-    std::printf(" %9.1f %9.1f\n", f.allocs, f.texts);
+      std::printf(" %5s", "-");
+    reference("calls");
+    std::printf(" %9.1f %8.1f\n", counter("allocs"), counter("texts"));
   }
 }
 

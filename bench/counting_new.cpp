@@ -34,7 +34,9 @@ void* operator new(std::size_t size) { return OrThrow(Allocate(size)); }
 void* operator new[](std::size_t size) { return OrThrow(Allocate(size)); }
 void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return Allocate(size); }
 void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return Allocate(size); }
-void* operator new(std::size_t size, std::align_val_t a) { return OrThrow(AllocateAligned(size, a)); }
+void* operator new(std::size_t size, std::align_val_t a) {
+  return OrThrow(AllocateAligned(size, a));
+}
 void* operator new[](std::size_t size, std::align_val_t a) {
   return OrThrow(AllocateAligned(size, a));
 }

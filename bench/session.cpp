@@ -175,4 +175,9 @@ void Measure::Report() {
   if (iterations == 0) return;
   state_.counters["allocs"] = static_cast<double>(totalAllocations_) / iterations;
   state_.counters["texts"] = static_cast<double>(totalTexts_) / iterations;
+  for (const auto& [name, seconds] : references_) {
+    if (seconds <= 0) continue;
+    state_.counters[name + "_us"] = seconds * 1e6 / iterations;
+    state_.counters["x_" + name] = operationSeconds_ / seconds;
+  }
 }

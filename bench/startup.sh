@@ -3,8 +3,9 @@
 # the same way in the same run under an Xvfb of its own: each program is
 # started RUNS times (default 21), taking turns, after one unrecorded start
 # of each; vexmorel-startup-probe times each start from exec until the
-# window is mapped and reports its peak resident memory. Prints the medians
-# and the ratios of the real program to the minimal window.
+# window is mapped and reports its peak resident memory. A third program,
+# the minimal window with one Japanese label, shows the share of the font
+# system. Prints the medians and the ratios of the real program to both.
 #
 # Usage: bench/startup.sh [BUILD_DIR]   (default: $BUILD_DIR, else build/)
 # Needs Xvfb. Every wait is bounded; the server is stopped on exit.
@@ -24,6 +25,7 @@ done
 command -v Xvfb >/dev/null || { echo "Xvfb is not installed" >&2; exit 1; }
 
 work="$(mktemp -d)"
+chmod 700 "$work"
 xvfb=
 cleanup() {
   [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null
@@ -37,7 +39,7 @@ xvfb=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || { echo "Xvfb did not start: $(cat "$work/xvfb.log")" >&2; exit 1; }
 export DISPLAY=":$(head -n1 "$work/display")"
-export QT_QPA_PLATFORM=xcb
+export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work"
 unset VEXMOREL_SCREENSHOT VEXMOREL_EXIT_AFTER_SCREENSHOT
 
 start() {  # start NAME PROGRAM [ARG...]: one start, its line appended to NAME
@@ -45,9 +47,11 @@ start() {  # start NAME PROGRAM [ARG...]: one start, its line appended to NAME
 }
 start warmup "$real"
 start warmup "$minimal"
+start warmup "$minimal" --label
 for _ in $(seq "$runs"); do
   start real "$real"
   start minimal "$minimal"
+  start label "$minimal" --label
 done
 
 # median FILE FIELD: the median of FIELD=value over the lines of FILE.
@@ -55,11 +59,18 @@ median() {
   sed -n "s/.*$2=\([0-9.]*\).*/\1/p" "$1" | sort -n |
     awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
-printf '%-24s %10s %12s %12s\n' "program ($runs starts)" "map ms" "maxrss KiB" "VmHWM KiB"
-for name in real minimal; do
-  printf '%-24s %10s %12s %12s\n' "$name" "$(median "$work/$name" map_ms)" \
+printf '%-26s %8s %11s %10s\n' "median of $runs starts" "map ms" "maxrss KiB" "VmHWM KiB"
+for name in real minimal label; do
+  case $name in
+    real) title=vexmorel ;;
+    minimal) title=vexmorel-minimal-window ;;
+    label) title="  with --label" ;;
+  esac
+  printf '%-26s %8s %11s %10s\n' "$title" "$(median "$work/$name" map_ms)" \
     "$(median "$work/$name" maxrss_kb)" "$(median "$work/$name" hwm_kb)"
 done
-ratio() { awk -v a="$(median "$work/real" "$1")" -v b="$(median "$work/minimal" "$1")" \
+ratio() { awk -v a="$(median "$work/real" "$2")" -v b="$(median "$work/$1" "$2")" \
   'BEGIN { printf "%.2f", a / b }'; }
-echo "ratio real/minimal: start-up $(ratio map_ms) (goal 1.3), peak memory $(ratio maxrss_kb) (goal 1.2)"
+echo "real/minimal: start-up $(ratio minimal map_ms) (goal 1.3)," \
+  "peak memory $(ratio minimal maxrss_kb) (goal 1.2)"
+echo "real/label:   start-up $(ratio label map_ms), peak memory $(ratio label maxrss_kb)"

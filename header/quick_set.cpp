@@ -22,4 +22,8 @@ void TFm1::BtKyohseiClick(TObject*) {
 
 void TFm1::Bt_IchiClick(TObject*) { Number->SetText("1"); }
 
-void TFm1::BtVexmorelClick(TObject*) { SaverName->SetText("Vexmorelix  ver.0.1/Win32/Rumo"); }
+void TFm1::BtVexmorelClick(TObject*) {
+  // Built once: at 30 bytes the text would take an allocation per click.
+  static const std::string kSaverName = "Vexmorelix  ver.0.1/Win32/Rumo";
+  SaverName->SetText(kSaverName);
+}

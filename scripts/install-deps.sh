@@ -6,7 +6,8 @@ set -euo pipefail
 packages=(
   g++ make cmake pkg-config
   qt6-base-dev libgl-dev
-  libgtest-dev
+  libgtest-dev libbenchmark-dev libx11-dev
+  clang-14 libclang-rt-14-dev
   fonts-ipafont-gothic fontconfig
   xvfb xauth x11-utils xdotool imagemagick
   desktop-file-utils shared-mime-info libglib2.0-bin librsvg2-bin

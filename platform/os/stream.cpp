@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cstring>
+#include <memory>
 
 #include "platform/os/faults.h"
 #include "platform/os/regular_file.h"
@@ -19,6 +20,11 @@ struct Stream {
 };
 
 namespace {
+
+// The stream last closed on this thread, kept for the next open: a header
+// is read or written through one stream at a time, so opening one then
+// allocates nothing of ours (stdio still allocates its FILE).
+thread_local std::unique_ptr<Stream> spare;
 
 // stdio wants a seek between reading and writing; returns false if it fails.
 bool Turn(Stream* stream, Stream::Direction next) {
@@ -41,9 +47,10 @@ Stream* OpenStream(const std::string& name, const char* mode) {
     close(fd);
     return nullptr;
   }
-  auto* stream = new Stream;
+  Stream* stream = spare ? spare.release() : new Stream;
   stream->file = file;
   stream->writable = writable;
+  stream->last = Stream::Direction::None;
   // A failure leaves stdio's own buffer, which works as well.
   setvbuf(file, stream->buffer, _IOFBF, sizeof stream->buffer);
   return stream;
@@ -79,6 +86,9 @@ int CloseStream(Stream* stream) {
     ok = std::fflush(stream->file) == 0 && fsync(fileno(stream->file)) == 0;
   }
   ok = std::fclose(stream->file) == 0 && ok;
-  delete stream;
+  if (spare)
+    delete stream;
+  else
+    spare.reset(stream);
   return ok && !fault ? 0 : EOF;
 }

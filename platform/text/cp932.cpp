@@ -2,8 +2,12 @@
 
 #include <iconv.h>
 
+#include <array>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <memory>
 #include <utility>
 
 #include "platform/text/utf8.h"
@@ -44,20 +48,61 @@ bool Convert(iconv_t cd, std::string_view in, std::string& out) {
   return true;
 }
 
-bool DecodePair(std::string_view pair, std::string& utf8) {
-  static iconv_t cd = Converter("UTF-8", "CP932");
-  return Convert(cd, pair, utf8);
+// iconv's answer for one character, kept: every text that the view shows
+// or takes is converted character by character, and each answer depends on
+// that character alone (Convert resets the state). `length` 0 means not
+// asked yet; an answer too long for `bytes` is never kept.
+struct Answer {
+  std::uint8_t length;
+  char bytes[3];
+};
+constexpr std::uint8_t kNoAnswer = 0xFF;  // the character does not convert
+
+// Asks `cd` about `in` unless `a` holds the answer, and appends it to `out`.
+bool Ask(iconv_t cd, std::string_view in, Answer& a, std::string& out) {
+  if (a.length == 0) {
+    std::string answer;
+    if (!Convert(cd, in, answer)) {
+      a.length = kNoAnswer;
+    } else if (answer.size() > sizeof a.bytes) {
+      out += answer;
+      return true;
+    } else {
+      a.length = static_cast<std::uint8_t>(answer.size());
+      std::memcpy(a.bytes, answer.data(), answer.size());
+    }
+  }
+  if (a.length == kNoAnswer) return false;
+  out.append(a.bytes, a.length);
+  return true;
 }
 
-bool EncodeCharacter(std::string_view utf8, std::string& bytes) {
+// Appends the UTF-8 form of a lead byte and a trail byte.
+bool DecodePair(unsigned char lead, unsigned char trail, std::string& out) {
+  static iconv_t cd = Converter("UTF-8", "CP932");
+  // Lead bytes 0x81-0x9F and 0xE0-0xFC as 0..59, trail bytes 0x40-0xFC.
+  static std::array<Answer, 60 * 189> answers{};
+  const std::size_t row = lead <= 0x9F ? lead - 0x81u : lead - 0xE0u + 31u;
+  const char pair[2] = {static_cast<char>(lead), static_cast<char>(trail)};
+  return Ask(cd, {pair, 2}, answers[row * 189 + (trail - 0x40u)], out);
+}
+
+// Sets `bytes` to the code page 932 form of `c`, whose UTF-8 form is `utf8`.
+bool EncodeCharacter(char32_t c, std::string_view utf8, std::string& bytes) {
   static iconv_t cd = Converter("CP932", "UTF-8");
-  return Convert(cd, utf8, bytes);
+  // The Basic Multilingual Plane in blocks of 256, made when first used;
+  // code page 932 has nothing beyond it, so iconv's refusal there is not kept.
+  static std::array<std::unique_ptr<std::array<Answer, 256>>, 256> blocks;
+  bytes.clear();
+  if (c > 0xFFFF) return Convert(cd, utf8, bytes);
+  std::unique_ptr<std::array<Answer, 256>>& block = blocks[c >> 8];
+  if (!block) block = std::make_unique<std::array<Answer, 256>>();
+  return Ask(cd, utf8, (*block)[c & 0xFFu], bytes);
 }
 
 // Decodes `bytes` into `out`. Undecodable bytes become U+F700 + byte, or
 // end the walk with false when `exact`.
 bool Decode(std::string_view bytes, std::string& out, bool exact) {
-  std::string pair_utf8;
   for (std::size_t i = 0; i < bytes.size();) {
     const auto b = static_cast<unsigned char>(bytes[i]);
     if (b < 0x80) {
@@ -75,8 +120,7 @@ bool Decode(std::string_view bytes, std::string& out, bool exact) {
     }
     if (IsLeadByte(b) && i + 1 < bytes.size() &&
         IsTrailByte(static_cast<unsigned char>(bytes[i + 1])) &&
-        DecodePair(bytes.substr(i, 2), pair_utf8)) {
-      out += pair_utf8;
+        DecodePair(b, static_cast<unsigned char>(bytes[i + 1]), out)) {
       i += 2;
       continue;
     }
@@ -93,6 +137,8 @@ bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0
 
 std::optional<std::string> TryFromUtf8(std::string_view utf8) {
   std::string bytes;
+  // No character takes more bytes in code page 932 than in UTF-8.
+  bytes.reserve(utf8.size());
   std::string encoded;
   for (std::size_t pos = 0; pos < utf8.size();) {
     const std::size_t start = pos;
@@ -103,7 +149,7 @@ std::optional<std::string> TryFromUtf8(std::string_view utf8) {
     } else if (*c >= kPrivateBase && *c <= kPrivateBase + 0xFF) {
       bytes.push_back(static_cast<char>(*c - kPrivateBase));
     } else {
-      if (!EncodeCharacter(utf8.substr(start, pos - start), encoded)) return std::nullopt;
+      if (!EncodeCharacter(*c, utf8.substr(start, pos - start), encoded)) return std::nullopt;
       // iconv's CP932 turns U+00A5 and U+203E into 0x5C and 0x7E; here those
       // bytes are backslash and tilde only.
       if (encoded.size() == 1 && static_cast<unsigned char>(encoded[0]) < 0x80) return std::nullopt;

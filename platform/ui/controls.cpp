@@ -44,7 +44,8 @@ void TControl::SetParent(TWinControl* parent) {
 TForm* TControl::ParentForm() const {
   const TControl* c = this;
   while (c->parent_) c = c->parent_;
-  return dynamic_cast<TForm*>(const_cast<TControl*>(c));
+  // A trait, not a dynamic_cast: this runs on every enabling and focus change.
+  return c->IsForm() ? static_cast<TForm*>(const_cast<TControl*>(c)) : nullptr;
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {

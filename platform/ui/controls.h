@@ -137,6 +137,7 @@ class TControl : public TComponent {
   virtual bool CMDialogChar(char ch);
 
   // Class traits the dispatch asks about.
+  virtual bool IsForm() const { return false; }        // a TForm
   virtual bool IsWinControl() const { return false; }  // can hold the focus
   virtual bool IsPushButton() const { return false; }  // Enter stays with it
   virtual bool IsEdit() const { return false; }        // takes typed characters

@@ -28,6 +28,7 @@ class TForm : public TWinControl {
   explicit TForm(TComponent* owner);
   ~TForm() override;
   const char* ClassName() const override { return "TForm"; }
+  bool IsForm() const override { return true; }
 
   // Outer bounds on the screen; client size.
   int Left() const { return TControl::Left(); }
