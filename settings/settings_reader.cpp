@@ -84,7 +84,7 @@ std::optional<std::string> ParseSettings(const SettingsData& data, SettingsRecor
     position = ReadSettingsLine(data, lineBuffer, position);
     return position >= 0;
   };
-  const std::string cut = Sj("設定ファイルが途切れています！");
+  const std::string& cut = Sj("設定ファイルが途切れています！");
 
   if (!skip(7)) return cut;
   std::memset(v.DefAuthor, ' ', 18);
