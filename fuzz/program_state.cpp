@@ -13,12 +13,17 @@ namespace fuzz {
 
 ProgramState& StartProgram() {
   static ProgramState state;
-  char pattern[] = "/tmp/vexmorel-fuzz-XXXXXX";
-  if (!mkdtemp(pattern)) {
+  // In memory where there is a tmpfs: rewriting a file on ext4 flushes it
+  // to disk at every close, which would make the settings target crawl.
+  char inMemory[] = "/dev/shm/vexmorel-fuzz-XXXXXX";
+  char onDisk[] = "/tmp/vexmorel-fuzz-XXXXXX";
+  const char* folder = mkdtemp(inMemory);
+  if (!folder) folder = mkdtemp(onDisk);
+  if (!folder) {
     std::perror("mkdtemp");
     std::abort();
   }
-  state.folder = pattern;
+  state.folder = folder;
   std::atexit([] {
     std::remove(state.settingsPath.c_str());
     std::remove(state.folder.c_str());

@@ -109,7 +109,9 @@ std::optional<std::string> TFm1::WriteHeaderFile() {
   if (ReadStream(old.bytes.data(), 1, kPic2HeaderSize, stream) < kPic2HeaderSize ||
       !HasPic2Magic(old) || SeekStream(stream, 0, SEEK_SET) != 0) {
     CloseStream(stream);
-    if (before.known) SetTimes(name, &before.access, &before.lastWrite);
+    // Nothing was written, so the last-write time never moved; setting it
+    // again would round it to the 100 ns a FILETIME holds.
+    if (before.known) SetTimes(name, &before.access, nullptr);
     return Sj("Pic2 ファイルではありません!!");
   }
   if (WriteStream(Header.bytes.data(), 1, kPic2HeaderSize, stream) < kPic2HeaderSize) {

@@ -3,6 +3,7 @@
 #include <QValidator>
 
 #include "platform/qt/convert.h"
+#include "platform/text/cp932.h"
 #include "platform/ui/input.h"
 #include "platform/ui/stdctrls.h"
 
@@ -33,11 +34,12 @@ EditWidget::EditWidget(TEdit& edit, QWidget* parent) : QLineEdit(parent), edit_(
 }
 
 void EditWidget::ShowModelText() {
-  if (FromQString(text()) == edit_.Text()) return;
-  setText(ToQString(edit_.Text()));
+  const QString shown = ToQString(edit_.Text());
+  if (text() != shown) setText(shown);
 }
 
 void EditWidget::UserEdited(const QString& text) {
-  const std::optional<std::string> bytes = FromQString(text);
+  // Only what the user changed is converted back; the rest keeps its bytes.
+  const std::optional<std::string> bytes = cp932::ApplyEdit(edit_.Text(), text.toStdString());
   if (!bytes || !input::EditChanged(edit_, *bytes)) ShowModelText();
 }

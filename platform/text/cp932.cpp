@@ -9,6 +9,7 @@
 #include <cstring>
 #include <memory>
 #include <utility>
+#include <vector>
 
 #include "platform/text/utf8.h"
 
@@ -131,6 +132,33 @@ bool Decode(std::string_view bytes, std::string& out, bool exact) {
   return true;
 }
 
+// The length of each character of `bytes` as Decode splits them.
+std::vector<std::size_t> CharacterLengths(std::string_view bytes) {
+  std::vector<std::size_t> lengths;
+  std::string scratch;
+  for (std::size_t i = 0; i < bytes.size();) {
+    const auto b = static_cast<unsigned char>(bytes[i]);
+    std::size_t len = 1;
+    if (IsLeadByte(b) && i + 1 < bytes.size() &&
+        IsTrailByte(static_cast<unsigned char>(bytes[i + 1])) &&
+        DecodePair(b, static_cast<unsigned char>(bytes[i + 1]), scratch))
+      len = 2;
+    lengths.push_back(len);
+    i += len;
+  }
+  return lengths;
+}
+
+std::optional<std::u32string> CodePoints(std::string_view utf8) {
+  std::u32string out;
+  for (std::size_t pos = 0; pos < utf8.size();) {
+    const std::optional<char32_t> c = utf8::Next(utf8, pos);
+    if (!c) return std::nullopt;
+    out += *c;
+  }
+  return out;
+}
+
 }  // namespace
 
 bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
@@ -187,6 +215,30 @@ bool ToUtf8Exact(std::string_view bytes, std::string& out) {
   out.clear();
   out.reserve(bytes.size() + bytes.size() / 2);
   return Decode(bytes, out, true);
+}
+
+std::optional<std::string> ApplyEdit(std::string_view old, std::string_view edited) {
+  const std::optional<std::u32string> before = CodePoints(ToUtf8(old));
+  const std::optional<std::u32string> after = CodePoints(edited);
+  if (!before || !after) return std::nullopt;
+  // Every character of `old` decodes to exactly one code point.
+  const std::vector<std::size_t> lengths = CharacterLengths(old);
+  std::size_t head = 0;
+  while (head < before->size() && head < after->size() && (*before)[head] == (*after)[head])
+    ++head;
+  std::size_t tail = 0;
+  while (tail < before->size() - head && tail < after->size() - head &&
+         (*before)[before->size() - 1 - tail] == (*after)[after->size() - 1 - tail])
+    ++tail;
+  std::string middle;
+  for (std::size_t i = head; i < after->size() - tail; ++i) utf8::Append(middle, (*after)[i]);
+  std::optional<std::string> converted = TryFromUtf8(middle);
+  if (!converted) return std::nullopt;
+  std::size_t headBytes = 0, tailBytes = 0;
+  for (std::size_t i = 0; i < head; ++i) headBytes += lengths[i];
+  for (std::size_t i = 0; i < tail; ++i) tailBytes += lengths[lengths.size() - 1 - i];
+  return std::string(old.substr(0, headBytes)) + *converted +
+         std::string(old.substr(old.size() - tailBytes));
 }
 
 std::size_t LastDelimiter(std::string_view s, std::string_view delimiters) {

@@ -40,6 +40,14 @@ std::optional<std::string> ToUtf8Exact(std::string_view bytes);
 // false (with `out` unspecified) when a byte does not decode.
 bool ToUtf8Exact(std::string_view bytes, std::string& out);
 
+// The bytes a text holds after the user edited its Unicode rendering
+// (ToUtf8 of `old`) into `edited` (UTF-8): the characters the edit left
+// alone at either end keep their own bytes, and only what lies between is
+// converted. So a character that has two codes (the NEC and IBM forms of
+// one kanji) or a stray byte elsewhere in the text survives an edit.
+// Nothing when the edited part has no code page 932 form.
+std::optional<std::string> ApplyEdit(std::string_view old, std::string_view edited);
+
 // Index of the last byte of `s` that is one of `delimiters` and is not the
 // second byte of a double-byte character; npos when there is none. The
 // delimiters are single-byte characters ("\\:" on Windows, "/" here).

@@ -77,7 +77,11 @@ bool KeyDown(WORD key, TShiftState shift) {
   if (focus) {
     Application->Guard([&] { focus->KeyDown(k, shift); });
     if (k == 0) return true;
-    focus = UsableFocus(*f);
+    // The key belonged to the control that had the focus when it went down:
+    // a push button has used Space and Enter itself, and a key never goes
+    // on to whatever took the focus while the handler ran.
+    if (focus->IsPushButton() && (k == VK_SPACE || k == VK_RETURN)) return true;
+    if (UsableFocus(*f) != focus) return true;
   }
   if (k == VK_TAB && !shift.Ctrl && !shift.Alt) {
     SelectNext(*f, !shift.Shift);

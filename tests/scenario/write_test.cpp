@@ -316,3 +316,26 @@ TEST_F(Write, WrittenTimeReadsBackTheSameInBothRows) {
 
 }  // namespace
 }  // namespace scenario
+
+namespace scenario {
+namespace {
+
+TEST(WriteKeys, SpaceOnTheWriteButtonStaysWithIt) {
+  // After writing and closing from the keyboard, the key that pressed Write
+  // is not typed into the file name, nor does Enter press Read as well.
+  TempDir dir;
+  WriteBytes(dir.File("vexmorel.cfg"), DefaultSettings(dir.Path()));
+  WritePic2(dir.File("a.p2"), ValidHeader());
+  for (const char* key : {"Space", "Enter"}) {
+    SCOPED_TRACE(key);
+    RunResult r = Drive(dir, "exe \"$DIR/vexmorel\"\narg \"$DIR/a.p2\"\nstart\nkey Enter\n"
+                             "focus BtWrite\nanswer yes\nanswer yes\nkey " +
+                                 std::string(key) + "\ntext EFileName\ntext HeaderExist\n");
+    EXPECT_NE(r.out.find(WithDir(dir, "EFileName \"$DIR/a.p2\"\nHeaderExist \"No File\"\n")),
+              std::string::npos)
+        << r.out;
+  }
+}
+
+}  // namespace
+}  // namespace scenario

@@ -119,3 +119,31 @@ TEST(Cp932LastDelimiter, SkipsSecondBytes) {
 }
 
 }  // namespace
+
+TEST(Cp932ApplyEdit, KeepsTheBytesOfWhatTheEditLeftAlone) {
+  struct Case {
+    const char* label;
+    std::string old;
+    const char* edited;  // UTF-8
+    std::string expected;
+  };
+  // ED 40 and FA 5C are two codes of one kanji (U+7E8A); EE alone is a
+  // stray lead byte shown as U+F7EE.
+  const Case cases[] = {
+      {"append after a NEC-selected kanji", "\xed\x40", "\xe7\xba\x8a" "a", "\xed\x40" "a"},
+      {"delete in the middle", "a\x82\xa0" "b", "ab", "ab"},
+      {"type a kanji", "ab", "a\xe3\x81\x82" "b", "a\x82\xa0" "b"},
+      {"replace everything", "\xed\x40", "z", "z"},
+      {"unchanged", "\xff\x81", "\xef\x9f\xbf\xef\x9e\x81", "\xff\x81"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    EXPECT_EQ(cp932::ApplyEdit(c.old, c.edited), c.expected);
+  }
+  // An edit between two texts whose Unicode forms have other codes.
+  const std::string old = "\xee\xed\x5c" "x" "\xed\x40" "\x82";
+  std::string edited = cp932::ToUtf8(old);
+  edited.replace(edited.find('x'), 1, "y");
+  EXPECT_EQ(cp932::ApplyEdit(old, edited), "\xee\xed\x5c" "y" "\xed\x40" "\x82");
+  EXPECT_EQ(cp932::ApplyEdit("ab", "a\xe2\x82\xac" "b"), std::nullopt);  // the euro sign
+}
