@@ -165,3 +165,22 @@ TEST(MainWindowDefinition, EveryMemberAndBindingNamesAComponent) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Model, AnExceptionFromAHandlerIsShownAndTheLoopGoesOn) {
+  std::vector<std::string> boxes;
+  backend.onMessageBox = [&](const std::string& text, const std::string& caption, unsigned flags) {
+    boxes.push_back(caption + "|" + text + "|" + std::to_string(flags));
+    return IDOK;
+  };
+  app.SetTitle("Vexmorel");
+  BindEvent(*form, "Go", Event::OnClick, [](TObject*) { throw Exception("boom"); });
+  EXPECT_TRUE(input::Click(Get<TButton>("Go")));
+  input::KeyDown('O', {.Alt = true});
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0], "Vexmorel|boom.|" + std::to_string(MB_OK | MB_ICONERROR));
+  EXPECT_EQ(clicks, "Other;");
+}
+
+}  // namespace
