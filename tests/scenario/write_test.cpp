@@ -339,3 +339,33 @@ TEST(WriteKeys, SpaceOnTheWriteButtonStaysWithIt) {
 
 }  // namespace
 }  // namespace scenario
+
+namespace scenario {
+namespace {
+
+TEST(WriteCuts, ADoubleByteCharacterCutInHalfIsStoredAsCut) {
+  // Preset T copies the first 8 bytes of the main title into the subtitle,
+  // which here ends with the first byte of え; writing stores exactly that.
+  TempDir dir;
+  WriteBytes(dir.File("vexmorel.cfg"), DefaultSettings(dir.Path()));
+  WritePic2(dir.File("a.p2"), ValidHeader());
+  RunResult r = Drive(dir, R"(exe "$DIR/vexmorel"
+arg "$DIR/a.p2"
+start
+click BtConfig
+type EIppatsu1 "T"
+key Enter
+click BtRead
+type MainTitle "aあいうえ"
+click Ippatsu1
+text SubTitle
+answer yes
+answer no
+click BtWrite
+)");
+  EXPECT_NE(r.out.find("SubTitle \"aあいう\\x82\"\n"), std::string::npos) << r.out;
+  EXPECT_EQ(Field(ReadBytes(dir.File("a.p2")), F::SubTitle), "a\x82\xa0\x82\xa2\x82\xa4\x82");
+}
+
+}  // namespace
+}  // namespace scenario
