@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ make cmake pkg-config
   qt6-base-dev libgl-dev
-  libgtest-dev libbenchmark-dev libx11-dev
+  libgtest-dev libbenchmark-dev libx11-dev libxcb1-dev
   clang-14 libclang-rt-14-dev
   fonts-ipafont-gothic fontconfig
   xvfb xauth x11-utils xdotool imagemagick

@@ -6,9 +6,7 @@
 #include "platform/ui/forms.h"
 #include "platform/ui/input.h"
 
-namespace {
-
-Qt::WindowFlags FlagsOf(const TForm& f) {
+Qt::WindowFlags FormWindowFlags(const TForm& f) {
   Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint;
   flags |= f.BorderStyle() == TBorderStyle::bsDialog ? Qt::Dialog : Qt::Window;
   if (f.HasSystemMenu()) {
@@ -19,9 +17,7 @@ Qt::WindowFlags FlagsOf(const TForm& f) {
   return flags;
 }
 
-}  // namespace
-
-FormWindow::FormWindow(TForm& form, QWidget* owner) : QWidget(owner, FlagsOf(form)), form_(form) {
+FormWindow::FormWindow(TForm& form, QWidget* owner) : QWidget(owner, FormWindowFlags(form)), form_(form) {
   setFocusPolicy(Qt::NoFocus);
   setAutoFillBackground(true);
 }

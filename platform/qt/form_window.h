@@ -11,6 +11,9 @@
 
 class TForm;
 
+// The window flags a form's window gets from its border style.
+Qt::WindowFlags FormWindowFlags(const TForm& f);
+
 class FormWindow : public QWidget {
  public:
   // `owner` is the window a dialog belongs to, null for the main form.

@@ -9,6 +9,7 @@
 #include "platform/qt/convert.h"
 #include "platform/qt/edit_widget.h"
 #include "platform/qt/form_window.h"
+#include "platform/qt/frame_probe.h"
 #include "platform/qt/input_filter.h"
 #include "platform/qt/mirror.h"
 #include "platform/qt/popup_menu.h"
@@ -200,7 +201,12 @@ void QtBackend::Quit() {
 
 FrameExtents QtBackend::Frame(const TForm& f) {
   QWidget* w = WidgetOf(f);
-  if (!w || !w->isVisible()) return {};
+  if (!w || !w->isVisible()) {
+    auto it = probedFrames_.find(&f);
+    if (it == probedFrames_.end())
+      it = probedFrames_.emplace(&f, ProbeFrame(FormWindowFlags(f), f.ClientWidth(), f.ClientHeight())).first;
+    return it->second;
+  }
   const QRect outer = w->frameGeometry();
   const QRect inner = w->geometry();
   return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),

@@ -9,9 +9,9 @@
 //
 // Assumes one QApplication that outlives the backend, and that the model's
 // components outlive their widgets (the windows go with the backend, after
-// the program's entry has returned). Leaves out the frame of a window never
-// shown: a window manager tells it only once the window is mapped, so Frame
-// reports 0 until then.
+// the program's entry has returned). A window not shown has the frame the
+// window manager says it will give (frame_probe.h), asked once per form;
+// a shown one has its real frame.
 #pragma once
 
 #include <QPoint>
@@ -73,6 +73,7 @@ class QtBackend : public Backend {
   std::unordered_map<const TComponent*, QWidget*> widgets_;
   std::unordered_map<const QWidget*, TControl*> controls_;
   std::vector<FormWindow*> windows_;
+  std::unordered_map<const TForm*, FrameExtents> probedFrames_;
   std::vector<std::pair<TForm*, QEventLoop*>> modalLoops_;
   InputFilter* filter_;
   PopupMenuView* popup_;
