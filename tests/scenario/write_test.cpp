@@ -314,18 +314,9 @@ TEST_F(Write, WrittenTimeReadsBackTheSameInBothRows) {
       << r.out;
 }
 
-}  // namespace
-}  // namespace scenario
-
-namespace scenario {
-namespace {
-
-TEST(WriteKeys, SpaceOnTheWriteButtonStaysWithIt) {
+TEST_F(Write, SpaceOrEnterOnTheWriteButtonStaysWithIt) {
   // After writing and closing from the keyboard, the key that pressed Write
   // is not typed into the file name, nor does Enter press Read as well.
-  TempDir dir;
-  WriteBytes(dir.File("vexmorel.cfg"), DefaultSettings(dir.Path()));
-  WritePic2(dir.File("a.p2"), ValidHeader());
   for (const char* key : {"Space", "Enter"}) {
     SCOPED_TRACE(key);
     RunResult r = Drive(dir, "exe \"$DIR/vexmorel\"\narg \"$DIR/a.p2\"\nstart\nkey Enter\n"
@@ -337,18 +328,9 @@ TEST(WriteKeys, SpaceOnTheWriteButtonStaysWithIt) {
   }
 }
 
-}  // namespace
-}  // namespace scenario
-
-namespace scenario {
-namespace {
-
-TEST(WriteCuts, ADoubleByteCharacterCutInHalfIsStoredAsCut) {
+TEST_F(Write, ADoubleByteCharacterCutInHalfIsStoredAsCut) {
   // Preset T copies the first 8 bytes of the main title into the subtitle,
   // which here ends with the first byte of え; writing stores exactly that.
-  TempDir dir;
-  WriteBytes(dir.File("vexmorel.cfg"), DefaultSettings(dir.Path()));
-  WritePic2(dir.File("a.p2"), ValidHeader());
   RunResult r = Drive(dir, R"(exe "$DIR/vexmorel"
 arg "$DIR/a.p2"
 start
@@ -364,7 +346,7 @@ answer no
 click BtWrite
 )");
   EXPECT_NE(r.out.find("SubTitle \"aあいう\\x82\"\n"), std::string::npos) << r.out;
-  EXPECT_EQ(Field(ReadBytes(dir.File("a.p2")), F::SubTitle), "a\x82\xa0\x82\xa2\x82\xa4\x82");
+  EXPECT_EQ(Field(ReadBytes(file), F::SubTitle), "a\x82\xa0\x82\xa2\x82\xa4\x82");
 }
 
 }  // namespace
