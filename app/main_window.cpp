@@ -23,7 +23,6 @@ TFm1::~TFm1() {
 }
 
 void TFm1::ResolveMembers() {
-#define VX_MEMBER(name) name = Member<std::remove_reference_t<decltype(*name)>>(*this, #name)
   VX_MEMBER(PMain); VX_MEMBER(PHeader); VX_MEMBER(GrHeader); VX_MEMBER(HeaderExist);
   VX_MEMBER(EFileName); VX_MEMBER(BtOpen); VX_MEMBER(BtRead); VX_MEMBER(BtConfig);
   VX_MEMBER(BtWrite); VX_MEMBER(LShori);
@@ -40,7 +39,6 @@ void TFm1::ResolveMembers() {
   VX_MEMBER(Tojiru); VX_MEMBER(Config); VX_MEMBER(Kanni); VX_MEMBER(Nichiji);
   VX_MEMBER(Kyohsei_sikkoh); VX_MEMBER(Kanni1); VX_MEMBER(Kanni2); VX_MEMBER(Kanni3);
   VX_MEMBER(Kanni4); VX_MEMBER(About); VX_MEMBER(Shuwryoh); VX_MEMBER(OpDialog);
-#undef VX_MEMBER
 }
 
 void TFm1::FormCreate(TObject*) {

@@ -20,13 +20,11 @@ TFConfig::~TFConfig() {
 }
 
 void TFConfig::ResolveMembers() {
-#define VX_MEMBER(name) name = Member<std::remove_reference_t<decltype(*name)>>(*this, #name)
   VX_MEMBER(LAuthor); VX_MEMBER(EAuthor); VX_MEMBER(LAsp); VX_MEMBER(AspX); VX_MEMBER(AspY);
   VX_MEMBER(Lsep); VX_MEMBER(LIppatsu1); VX_MEMBER(EIppatsu1); VX_MEMBER(LIppatsu2);
   VX_MEMBER(EIppatsu2); VX_MEMBER(LIppatsu3); VX_MEMBER(EIppatsu3); VX_MEMBER(LIppatsu4);
   VX_MEMBER(EIppatsu4); VX_MEMBER(BKiroku); VX_MEMBER(BClose); VX_MEMBER(LDefDir);
   VX_MEMBER(EDefDir); VX_MEMBER(BtLastAcc);
-#undef VX_MEMBER
 }
 
 void TFConfig::BCloseClick(TObject*) { Close(); }

@@ -16,6 +16,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <type_traits>
 
 #include "platform/ui/forms.h"
 
@@ -87,6 +88,10 @@ T* Member(TForm& form, const char* name) {
   if (!c) DefinitionError("no component of the right class named", name);
   return c;
 }
+
+// In a form's member function: sets the typed member `name` to the
+// component of that name, of the member's class.
+#define VX_MEMBER(name) name = Member<std::remove_reference_t<decltype(*name)>>(*this, #name)
 
 void BindEvent(TForm& form, const char* component, Event event, TNotifyEvent handler);
 
