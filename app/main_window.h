@@ -9,6 +9,7 @@
 #include <string>
 
 #include "controls/CuteBtn.h"
+#include "platform/os/stream.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/extctrls.h"
 #include "platform/ui/forms.h"
@@ -80,6 +81,9 @@ class TFm1 : public TForm {
   void Ippatsu4Click(TObject* sender);
 
  private:
+  // The file the open header was read from: a write goes to it or nowhere.
+  FileIdentity LoadedFile;
+
   void ResolveMembers();
   void BindHandlers();
 };

@@ -5,28 +5,22 @@
 #include "app/program.h"
 #include "header/conversions.h"
 #include "header/header_time.h"
-#include "platform/os/files.h"
-#include "platform/os/filetime.h"
-#include "platform/os/stream.h"
+#include "header/pic2_file.h"
 
 namespace {
 
-constexpr DWORD kRefusedAttributes = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN |
-                                     FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_TEMPORARY;
-
-// Nothing here fails the load: when the time cannot be read, FileStamp keeps
-// the value it had, so the date labels show that value.
-void RecordFileStamp(const std::string& name) {
-  HANDLE h = CreateFileA(name.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                         FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return;
-  FILETIME written;
-  const BOOL got = GetFileTime(h, nullptr, nullptr, &written);
-  CloseHandle(h);
-  FILETIME local;
-  SYSTEMTIME stamp;
-  if (got && FileTimeToLocalFileTime(&written, &local) && FileTimeToSystemTime(&local, &stamp))
-    FileStamp = stamp;
+std::optional<std::string> LoadMessage(LoadError error) {
+  switch (error) {
+    case LoadError::None:
+    case LoadError::NoName: return std::nullopt;
+    case LoadError::Open: return Sj("オブジェクトを開けません！");
+    case LoadError::TooShort:
+    case LoadError::Read: return Sj("ファイル長が異常です！");
+    case LoadError::Close: return Sj("オブジェクトがクローズ出来ません！");
+    case LoadError::SpecialAttributes: return Sj("特殊属性のファイルは扱えません!!");
+    case LoadError::NotPic2: return Sj("Pic2 ファイルではありません!!");
+  }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -41,30 +35,19 @@ void TFm1::BtReadClick(TObject*) {
 }
 
 std::optional<std::string> TFm1::LoadHeaderFile() {
-  const std::string& name = EFileName->Text();
-  if (name.empty()) {
+  LoadResult r = LoadPic2File(EFileName->Text());
+  if (r.error != LoadError::None) {
     Proceed = false;
-    return std::nullopt;
+    return LoadMessage(r.error);
   }
-  Stream* stream = OpenStream(name, "rb");
-  if (!stream) return Sj("オブジェクトを開けません！");
-  if (ReadStream(Header.bytes.data(), 1, kPic2HeaderSize, stream) < kPic2HeaderSize) {
-    CloseStream(stream);
-    return Sj("ファイル長が異常です！");
-  }
-  if (CloseStream(stream) != 0) {
-    Proceed = false;
-    return Sj("オブジェクトがクローズ出来ません！");
-  }
-  const DWORD attributes = GetFileAttributesA(name.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & kRefusedAttributes))
-    return Sj("特殊属性のファイルは扱えません!!");
-  if (!HasPic2Magic(Header)) return Sj("Pic2 ファイルではありません!!");
-
+  Header = r.file.header;
+  // When the time cannot be read, FileStamp keeps the value it had, so the
+  // date labels show that value.
+  if (r.file.fileStamp) FileStamp = *r.file.fileStamp;
+  LoadedFile = r.file.identity;
   PMain->SetEnabled(false);
   PHeader->SetEnabled(true);
   BtWrite->SetEnabled(true);
-  RecordFileStamp(name);
   EnterOpenState();
   return std::nullopt;
 }

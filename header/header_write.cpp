@@ -7,9 +7,7 @@
 #include "app/program.h"
 #include "header/conversions.h"
 #include "header/header_time.h"
-#include "platform/os/files.h"
-#include "platform/os/filetime.h"
-#include "platform/os/stream.h"
+#include "header/pic2_file.h"
 
 namespace {
 
@@ -31,52 +29,16 @@ void EncodeFields(TFm1& w) {
                    std::getenv("TZ"));
 }
 
-// The file's times before the write, so that a failed write can put them
-// back and a successful one leaves the access time as it was (reading the
-// old header must not count as an access).
-struct Times {
-  bool known = false;
-  FILETIME access, lastWrite;
-};
-
-HANDLE OpenForTimes(const std::string& name, DWORD access) {
-  return CreateFileA(name.c_str(), access, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                     nullptr);
-}
-
-Times ReadTimes(const std::string& name) {
-  Times t;
-  HANDLE h = OpenForTimes(name, GENERIC_READ);
-  if (h == INVALID_HANDLE_VALUE) return t;
-  t.known = GetFileTime(h, nullptr, &t.access, &t.lastWrite) != 0;
-  CloseHandle(h);
-  return t;
-}
-
-void SetTimes(const std::string& name, const FILETIME* access, const FILETIME* lastWrite) {
-  HANDLE h = OpenForTimes(name, GENERIC_READ | GENERIC_WRITE);
-  if (h == INVALID_HANDLE_VALUE) return;
-  SetFileTime(h, nullptr, access, lastWrite);
-  CloseHandle(h);
-}
-
-// FileStamp, read as local time, becomes the last-write time. Nothing here is
-// reported: the bytes are already written.
-void SetLastWriteTime(const std::string& name, const Times& before) {
-  FILETIME local, utc;
-  if (!SystemTimeToFileTime(&FileStamp, &local) || !LocalFileTimeToFileTime(&local, &utc)) return;
-  SetTimes(name, before.known ? &before.access : nullptr, &utc);
-}
-
-// After a failed write: the old header goes back, and the old times with it,
-// so that a failure loses nothing. Best effort: there is nothing more to do
-// if this fails too.
-void Restore(const std::string& name, const Pic2Header& old, const Times& before) {
-  if (Stream* s = OpenStream(name, "r+b")) {
-    WriteStream(old.bytes.data(), 1, kPic2HeaderSize, s);
-    CloseStream(s);
+std::optional<std::string> WriteMessage(WriteError error) {
+  switch (error) {
+    case WriteError::None: return std::nullopt;
+    case WriteError::Open: return Sj("Pic2 ファイルが開けません");
+    case WriteError::Replaced: return Sj("読込後にファイルが置き換えられています！");
+    case WriteError::NotPic2: return Sj("Pic2 ファイルではありません!!");
+    case WriteError::ShortWrite: return Sj("Pic2 ヘッダの書き込みを失敗しました");
+    case WriteError::Close: return Sj("Pic2 ファイルがクローズ出来ません");
   }
-  if (before.known) SetTimes(name, &before.access, &before.lastWrite);
+  return std::nullopt;
 }
 
 }  // namespace
@@ -98,33 +60,8 @@ void TFm1::BtWriteClick(TObject*) {
 }
 
 std::optional<std::string> TFm1::WriteHeaderFile() {
-  const std::string name = EFileName->Text();
-  const Times before = ReadTimes(name);
-  Stream* stream = OpenStream(name, "r+b");
-  if (!stream) return Sj("Pic2 ファイルが開けません");
-  // The file may have been replaced since it was read: never write a header
-  // over something that is not a Pic2 file. The old header is kept to undo
-  // a write that fails half way.
-  Pic2Header old;
-  if (ReadStream(old.bytes.data(), 1, kPic2HeaderSize, stream) < kPic2HeaderSize ||
-      !HasPic2Magic(old) || SeekStream(stream, 0, SEEK_SET) != 0) {
-    CloseStream(stream);
-    // Nothing was written, so the last-write time never moved; setting it
-    // again would round it to the 100 ns a FILETIME holds.
-    if (before.known) SetTimes(name, &before.access, nullptr);
-    return Sj("Pic2 ファイルではありません!!");
-  }
-  if (WriteStream(Header.bytes.data(), 1, kPic2HeaderSize, stream) < kPic2HeaderSize) {
-    CloseStream(stream);
-    Restore(name, old, before);
-    return Sj("Pic2 ヘッダの書き込みを失敗しました");
-  }
-  // Closing flushes and syncs the bytes to disk; a failure there is reported.
-  if (CloseStream(stream) != 0) {
-    Restore(name, old, before);
-    return Sj("Pic2 ファイルがクローズ出来ません");
-  }
-  SetLastWriteTime(name, before);
+  const WriteError error = WritePic2File(EFileName->Text(), LoadedFile, Header, FileStamp);
+  if (error != WriteError::None) return WriteMessage(error);
   DiscardHeader();
   return std::nullopt;
 }

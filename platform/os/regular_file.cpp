@@ -34,7 +34,7 @@ bool SystemName(std::string_view name, std::string& path) {
   return true;
 }
 
-int OpenRegularFile(std::string_view name, bool read, bool write) {
+int OpenRegularFile(std::string_view name, bool read, bool write, struct stat* opened) {
   if (!read && !write) {
     errno = EINVAL;
     return -1;
@@ -58,5 +58,6 @@ int OpenRegularFile(std::string_view name, bool read, bool write) {
     errno = error;
     return -1;
   }
+  if (opened) *opened = st;
   return fd;
 }

@@ -11,6 +11,8 @@
 // check and the open are not atomic; the fstat after the open decides.
 #pragma once
 
+#include <sys/stat.h>
+
 #include <string>
 #include <string_view>
 
@@ -19,5 +21,7 @@
 bool SystemName(std::string_view name, std::string& path);
 
 // A close-on-exec, blocking descriptor of the regular file `name`, open for
-// reading and/or writing; -1 on failure.
-int OpenRegularFile(std::string_view name, bool read, bool write);
+// reading and/or writing; -1 on failure. `opened`, when given, receives the
+// status of the very file the descriptor refers to.
+int OpenRegularFile(std::string_view name, bool read, bool write,
+                    struct stat* opened = nullptr);

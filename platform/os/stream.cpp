@@ -13,6 +13,8 @@ struct Stream {
 
   std::FILE* file = nullptr;
   bool writable = false;
+  bool failed = false;  // an injected fault, which stdio's error flag does not see
+  FileIdentity identity;
   Direction last = Direction::None;
   // stdio's own buffer would cost an fstat and an allocation on the first
   // transfer; the header is 120 bytes, and longer reads bypass the buffer.
@@ -40,7 +42,8 @@ Stream* OpenStream(const std::string& name, const char* mode) {
   if (FaultDue(FileOp::StreamOpen) || !mode) return nullptr;
   const bool writable = std::strcmp(mode, "r+b") == 0;
   if (!writable && std::strcmp(mode, "rb") != 0) return nullptr;
-  const int fd = OpenRegularFile(name, true, writable);
+  struct stat opened {};
+  const int fd = OpenRegularFile(name, true, writable, &opened);
   if (fd < 0) return nullptr;
   std::FILE* file = fdopen(fd, mode);
   if (!file) {
@@ -51,6 +54,9 @@ Stream* OpenStream(const std::string& name, const char* mode) {
   stream->file = file;
   stream->writable = writable;
   stream->last = Stream::Direction::None;
+  stream->failed = false;
+  stream->identity = {static_cast<std::uint64_t>(opened.st_dev),
+                      static_cast<std::uint64_t>(opened.st_ino)};
   // A failure leaves stdio's own buffer, which works as well.
   setvbuf(file, stream->buffer, _IOFBF, sizeof stream->buffer);
   return stream;
@@ -59,7 +65,10 @@ Stream* OpenStream(const std::string& name, const char* mode) {
 std::size_t ReadStream(void* buffer, std::size_t size, std::size_t count, Stream* stream) {
   const bool fault = FaultDue(FileOp::StreamRead);
   if (!stream || size == 0 || !Turn(stream, Stream::Direction::Reading)) return 0;
-  if (fault) return std::fread(buffer, 1, size * count / 2, stream->file) / size;
+  if (fault) {
+    stream->failed = true;
+    return std::fread(buffer, 1, size * count / 2, stream->file) / size;
+  }
   return std::fread(buffer, size, count, stream->file);
 }
 
@@ -68,7 +77,10 @@ std::size_t WriteStream(const void* buffer, std::size_t size, std::size_t count,
   if (!stream || size == 0 || !stream->writable || !Turn(stream, Stream::Direction::Writing)) {
     return 0;
   }
-  if (fault) return std::fwrite(buffer, 1, size * count / 2, stream->file) / size;
+  if (fault) {
+    stream->failed = true;
+    return std::fwrite(buffer, 1, size * count / 2, stream->file) / size;
+  }
   return std::fwrite(buffer, size, count, stream->file);
 }
 
@@ -77,6 +89,12 @@ int SeekStream(Stream* stream, long offset, int origin) {
   stream->last = Stream::Direction::None;
   return std::fseek(stream->file, offset, origin);
 }
+
+bool StreamFailed(const Stream* stream) {
+  return !stream || stream->failed || std::ferror(stream->file) != 0;
+}
+
+FileIdentity StreamIdentity(const Stream* stream) { return stream ? stream->identity : FileIdentity{}; }
 
 int CloseStream(Stream* stream) {
   const bool fault = FaultDue(FileOp::StreamClose);

@@ -12,11 +12,12 @@
 // stdio, switching between reading and writing needs no seek in between; the
 // stream inserts one. Closing a stream opened "r+b" flushes it and syncs it
 // to disk first, and a failure there is a failure of the close; the stream
-// is released either way. Every call except SeekStream consults the fault
-// seam (faults.h). One thread per stream.
+// is released either way. Every call except SeekStream, StreamFailed and
+// StreamIdentity consults the fault seam (faults.h). One thread per stream.
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
@@ -33,3 +34,18 @@ int SeekStream(Stream* stream, long offset, int origin);
 
 // 0 on success, EOF on failure.
 int CloseStream(Stream* stream);
+
+// As ferror: true once a read or write on the stream has failed, so that a
+// short read can be told from the end of the file.
+bool StreamFailed(const Stream* stream);
+
+// Which file a stream has open: the same device and inode mean the same file,
+// whatever name reached it.
+struct FileIdentity {
+  std::uint64_t device = 0;
+  std::uint64_t inode = 0;
+  friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
+};
+
+// The identity of the file as it was opened (no system call).
+FileIdentity StreamIdentity(const Stream* stream);

@@ -5,7 +5,9 @@
 // as it was; a write that fails before writing leaves the file exactly as
 // before, to the nanosecond of its last-write time; one that fails after
 // writing puts the old bytes back, even when putting the old times back
-// fails too; a write whose time step fails still writes the header. The
+// fails too, and when the old bytes cannot go back, the changed file never
+// gets its old time back; a write whose time step fails still writes the
+// header. The
 // write step's short write and close failure alone are in write_test.cpp.
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -107,7 +109,7 @@ TEST_F(Faults, LoadingRefusesOrKeepsTheOldFileDateAndNeverChangesTheFile) {
 }
 
 TEST_F(Faults, WritingLosesNothing) {
-  enum class After { AsBefore, SameBytes, Written };
+  enum class After { AsBefore, SameBytes, Changed, Written };
   struct Case {
     const char* label;
     const char* faults;
@@ -117,7 +119,8 @@ TEST_F(Faults, WritingLosesNothing) {
   };
   const Case cases[] = {
       {"open", "fault open 1", "Pic2 ファイルが開けません", After::AsBefore, 0},
-      {"short read of the old header", "fault read 1", "Pic2 ファイルではありません!!",
+      // A read error while checking the magic is no verdict on the file.
+      {"read error checking the old header", "fault read 1", "Pic2 ファイルが開けません",
        After::AsBefore, 0},
       {"times unknown: opening the handle", "fault createfile 1", nullptr, After::Written,
        kStored},
@@ -129,6 +132,12 @@ TEST_F(Faults, WritingLosesNothing) {
        "Pic2 ヘッダの書き込みを失敗しました", After::SameBytes, 0},
       {"short write, no handle for the times", "fault write 1\nfault createfile 2",
        "Pic2 ヘッダの書き込みを失敗しました", After::SameBytes, 0},
+      // The old bytes cannot go back: the file keeps the time the failed
+      // write gave it.
+      {"short write, old header not restorable", "fault write 1\nfault open 2",
+       "Pic2 ヘッダの書き込みを失敗しました", After::Changed, 0},
+      {"close fails, old header not restorable", "fault close 1\nfault open 2",
+       "Pic2 ファイルがクローズ出来ません", After::Changed, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.label);
@@ -156,6 +165,11 @@ TEST_F(Faults, WritingLosesNothing) {
         break;
       case After::SameBytes:
         EXPECT_EQ(now.bytes, before.bytes);
+        break;
+      case After::Changed:
+        EXPECT_NE(now.bytes, before.bytes);
+        EXPECT_NE(now.modified, before.modified);
+        EXPECT_EQ(now.bytes.substr(kPic2HeaderSize), before.bytes.substr(kPic2HeaderSize));
         break;
       case After::Written: {
         std::string expected = before.bytes;

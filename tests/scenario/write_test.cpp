@@ -260,7 +260,15 @@ TEST_F(Write, FailuresReportLoseNothingAndRestoreTheOpenState) {
     const char* label;
     const char* setup;  // between loading and writing
     const char* message;
+    const char* before = "";  // before loading
   };
+  // Another Pic2 file: 24 bits per pixel, 1024 x 768, which the loaded
+  // header would turn into 8 bits and 640 x 400.
+  Pic2Header other = ValidHeader();
+  SetNumber(other, HeaderField::BitsPerPixel, 24);
+  SetNumber(other, HeaderField::ImageWidth, 1024);
+  SetNumber(other, HeaderField::ImageHeight, 768);
+  WritePic2(dir.File("other.p2"), other, 200);
   const Case cases[] = {
       {"read-only since loading", "run \"chmod 444 '$DIR/a.p2'\"\n", "Pic2 ファイルが開けません"},
       {"gone", "run \"rm '$DIR/a.p2'\"\n", "Pic2 ファイルが開けません"},
@@ -269,14 +277,20 @@ TEST_F(Write, FailuresReportLoseNothingAndRestoreTheOpenState) {
       {"close fails", "fault close 1\n", "Pic2 ファイルがクローズ出来ません"},
       {"magic gone", "run \"printf 'GIF89a' | dd of='$DIR/a.p2' conv=notrunc 2>/dev/null\"\n",
        "Pic2 ファイルではありません!!"},
+      {"another Pic2 file moved over it", "run \"cp -p '$DIR/other.p2' '$DIR/b.p2' && mv '$DIR/b.p2' '$DIR/a.p2'\"\n",
+       "読込後にファイルが置き換えられています！"},
+      {"a symbolic link turned to another Pic2 file",
+       "run \"cp -p '$DIR/other.p2' '$DIR/y.p2' && ln -sfn y.p2 '$DIR/a.p2'\"\n",
+       "読込後にファイルが置き換えられています！",
+       "run \"mv '$DIR/a.p2' '$DIR/x.p2' && ln -s x.p2 '$DIR/a.p2'\"\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.label);
     chmod(file.c_str(), 0644);
     std::remove(file.c_str());
     WritePic2(file, ValidHeader());
-    RunResult r = Drive(dir, "exe \"$DIR/vexmorel\"\narg \"$DIR/a.p2\"\nstart\nkey Enter\n"
-                             "type Author \"Changed\"\n" +
+    RunResult r = Drive(dir, "exe \"$DIR/vexmorel\"\narg \"$DIR/a.p2\"\n" + std::string(c.before) +
+                                 "start\nkey Enter\ntype Author \"Changed\"\n" +
                                  std::string(c.setup) +
                                  "run \"[ ! -f '$DIR/a.p2' ] || cp -p '$DIR/a.p2' '$DIR/copy'\"\n"
                                  "answer yes\nkey Ctrl+S\n"
@@ -297,9 +311,33 @@ Author "Changed"
       EXPECT_EQ(ReadBytes(file), ReadBytes(dir.File("copy")));
       ASSERT_EQ(stat(file.c_str(), &now), 0);
       EXPECT_EQ(now.st_mtim.tv_sec, copy.st_mtim.tv_sec);
+      // Times put back after an undone write hold what a FILETIME holds.
+      EXPECT_EQ(now.st_mtim.tv_nsec / 100, copy.st_mtim.tv_nsec / 100);
     }
     std::remove(dir.File("copy").c_str());
   }
+}
+
+// The same file (same inode) rewritten by another program is still the file
+// that was loaded: the write goes ahead, over the bytes it now holds.
+TEST_F(Write, TheSameFileRewrittenInPlaceIsStillWritten) {
+  Pic2Header other = ValidHeader();
+  SetNumber(other, HeaderField::BitsPerPixel, 24);
+  WritePic2(dir.File("other.p2"), other, 100);
+  RunResult r = Drive(dir, "exe \"$DIR/vexmorel\"\narg \"$DIR/a.p2\"\nstart\nkey Enter\n"
+                           "type Author \"Changed\"\nrun \"cat '$DIR/other.p2' > '$DIR/a.p2'\"\n"
+                           "answer yes\nanswer no\nkey Ctrl+S\ntext HeaderExist\n");
+  EXPECT_EQ(r.out, R"(pointer 757 379
+box "ヘッダの書込" "ヘッダに表示中の情報を書き込んでも構いませんか？" question yes/no -> yes
+box "ヘッダの破棄" "ヘッダを破棄し、閉じても構いませんか？" question yes/no -> no
+HeaderExist "Open !"
+)");
+  const std::string bytes = ReadBytes(file);
+  const std::string before = ReadBytes(dir.File("other.p2"));
+  EXPECT_EQ(bytes.substr(Span(HeaderField::Author).offset, 18), "Changed" + std::string(11, ' '));
+  // The loaded header went in whole, the other file's tail stayed.
+  EXPECT_EQ(static_cast<unsigned char>(bytes[Span(HeaderField::BitsPerPixel).offset + 1]), 8);
+  EXPECT_EQ(bytes.substr(kPic2HeaderSize), before.substr(kPic2HeaderSize));
 }
 
 TEST_F(Write, WrittenTimeReadsBackTheSameInBothRows) {

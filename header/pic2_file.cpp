@@ -1,0 +1,138 @@
+#include "header/pic2_file.h"
+
+#include "platform/os/files.h"
+#include "platform/os/filetime.h"
+
+namespace {
+
+constexpr DWORD kRefusedAttributes = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN |
+                                     FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_TEMPORARY;
+
+HANDLE OpenForTimes(const std::string& name, DWORD access) {
+  return CreateFileA(name.c_str(), access, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                     nullptr);
+}
+
+std::optional<SYSTEMTIME> LocalLastWriteTime(const std::string& name) {
+  HANDLE h = OpenForTimes(name, GENERIC_READ);
+  if (h == INVALID_HANDLE_VALUE) return std::nullopt;
+  FILETIME written;
+  const BOOL got = GetFileTime(h, nullptr, nullptr, &written);
+  CloseHandle(h);
+  FILETIME local;
+  SYSTEMTIME stamp;
+  if (got && FileTimeToLocalFileTime(&written, &local) && FileTimeToSystemTime(&local, &stamp))
+    return stamp;
+  return std::nullopt;
+}
+
+// The file's times before a write, so that a failed write can put them back
+// and a successful one leaves the access time as it was (reading the old
+// header must not count as an access).
+struct Times {
+  bool known = false;
+  FILETIME access, lastWrite;
+};
+
+Times ReadTimes(const std::string& name) {
+  Times t;
+  HANDLE h = OpenForTimes(name, GENERIC_READ);
+  if (h == INVALID_HANDLE_VALUE) return t;
+  t.known = GetFileTime(h, nullptr, &t.access, &t.lastWrite) != 0;
+  CloseHandle(h);
+  return t;
+}
+
+void SetTimes(const std::string& name, const FILETIME* access, const FILETIME* lastWrite) {
+  HANDLE h = OpenForTimes(name, GENERIC_READ | GENERIC_WRITE);
+  if (h == INVALID_HANDLE_VALUE) return;
+  SetFileTime(h, nullptr, access, lastWrite);
+  CloseHandle(h);
+}
+
+void SetLastWriteTime(const std::string& name, const SYSTEMTIME& stamp, const Times& before) {
+  FILETIME local, utc;
+  if (!SystemTimeToFileTime(&stamp, &local) || !LocalFileTimeToFileTime(&local, &utc)) return;
+  SetTimes(name, before.known ? &before.access : nullptr, &utc);
+}
+
+// After a failed write: the old header goes back into the same file, and
+// the old times only when it is back whole. A file whose bytes may have
+// changed keeps the time the failed write gave it, so nothing that goes by
+// the file time takes it for untouched.
+void Restore(const std::string& name, const FileIdentity& loaded, const Pic2Header& old,
+             const Times& before) {
+  Stream* s = OpenStream(name, "r+b");
+  if (!s) return;
+  if (StreamIdentity(s) != loaded) {
+    CloseStream(s);
+    return;
+  }
+  const bool written = WriteStream(old.bytes.data(), 1, kPic2HeaderSize, s) == kPic2HeaderSize;
+  if (CloseStream(s) == 0 && written && before.known)
+    SetTimes(name, &before.access, &before.lastWrite);
+}
+
+}  // namespace
+
+LoadResult LoadPic2File(const std::string& name) {
+  LoadResult r;
+  if (name.empty()) return {LoadError::NoName, {}};
+  Stream* stream = OpenStream(name, "rb");
+  if (!stream) return {LoadError::Open, {}};
+  if (ReadStream(r.file.header.bytes.data(), 1, kPic2HeaderSize, stream) < kPic2HeaderSize) {
+    const bool failed = StreamFailed(stream);
+    CloseStream(stream);
+    return {failed ? LoadError::Read : LoadError::TooShort, {}};
+  }
+  r.file.identity = StreamIdentity(stream);
+  if (CloseStream(stream) != 0) return {LoadError::Close, {}};
+  const DWORD attributes = GetFileAttributesA(name.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & kRefusedAttributes))
+    return {LoadError::SpecialAttributes, {}};
+  if (!HasPic2Magic(r.file.header)) return {LoadError::NotPic2, {}};
+  r.file.fileStamp = LocalLastWriteTime(name);
+  return r;
+}
+
+WriteError WritePic2File(const std::string& name, const FileIdentity& loaded,
+                         const Pic2Header& header, const SYSTEMTIME& stamp) {
+  const Times before = ReadTimes(name);
+  Stream* stream = OpenStream(name, "r+b");
+  if (!stream) return WriteError::Open;
+  // Another file at the name, even a Pic2 file, must not get this header:
+  // its palette and image size would then describe another image. It is
+  // refused before a byte of it is read.
+  if (StreamIdentity(stream) != loaded) {
+    CloseStream(stream);
+    return WriteError::Replaced;
+  }
+  // The old header is kept to undo a write that fails half way.
+  Pic2Header old;
+  WriteError refused = WriteError::None;
+  if (ReadStream(old.bytes.data(), 1, kPic2HeaderSize, stream) < kPic2HeaderSize)
+    refused = StreamFailed(stream) ? WriteError::Open : WriteError::NotPic2;
+  else if (!HasPic2Magic(old))
+    refused = WriteError::NotPic2;
+  else if (SeekStream(stream, 0, SEEK_SET) != 0)
+    refused = WriteError::Open;
+  if (refused != WriteError::None) {
+    CloseStream(stream);
+    // Nothing was written, so the last-write time never moved; setting it
+    // again would round it to the 100 ns a FILETIME holds.
+    if (before.known) SetTimes(name, &before.access, nullptr);
+    return refused;
+  }
+  if (WriteStream(header.bytes.data(), 1, kPic2HeaderSize, stream) < kPic2HeaderSize) {
+    CloseStream(stream);
+    Restore(name, loaded, old, before);
+    return WriteError::ShortWrite;
+  }
+  // Closing flushes and syncs the bytes to disk; a failure there is reported.
+  if (CloseStream(stream) != 0) {
+    Restore(name, loaded, old, before);
+    return WriteError::Close;
+  }
+  SetLastWriteTime(name, stamp, before);
+  return WriteError::None;
+}
