@@ -11,7 +11,7 @@ packages=(
   fonts-ipafont-gothic fontconfig
   xvfb xauth x11-utils xdotool imagemagick
   desktop-file-utils shared-mime-info libglib2.0-bin librsvg2-bin
-  dpkg-dev file
+  dpkg-dev file strace
 )
 
 missing=()

@@ -141,7 +141,7 @@ Action ActionMaker::SessionStart() {
     // The settings load is the first thing that opens, reads and closes.
     static const std::vector<std::string> kLoadFaults = {"open", "read", "close"};
     a.script += "fault " + PickFrom(kLoadFaults) + " 1\n";
-    a.fault = true;
+    a.fault = 1;
   }
   a.script += "start\n";
   return a;
@@ -207,16 +207,19 @@ Action ActionMaker::Next(bool dialogShown, bool open) {
                std::to_string(static_cast<int>(Pick(1400)) - 200) + "\n";
   } else if (roll < 91) {
     a.script = Pick(2) ? "env TZ \"" + PickFrom(kZones) + "\"\n" : "unsetenv TZ\n";
-  } else if (roll < 92) {
-    a.script = "fault " + PickFrom(kFaults) + " " + std::to_string(1 + Pick(3)) + "\n";
-    a.fault = true;
-  } else if (roll < 94) {
+  } else if (roll < 93) {
+    // Often two at once, so that one can hit a write and the other its undo.
+    for (std::size_t n = 1 + Pick(2); n > 0; --n) {
+      a.script += "fault " + PickFrom(kFaults) + " " + std::to_string(1 + Pick(3)) + "\n";
+      ++a.fault;
+    }
+  } else if (roll < 95) {
     const std::string& path = PickFrom(files_.Switchable());
     a.script = "run \"chmod " + std::string(Pick(2) ? "u-w" : "u+w") + " '" + path + "'\"\n";
-  } else if (roll < 95) {
+  } else if (roll < 96) {
     a.script = "close " + std::string(Pick(2) ? "FConfig" : "Fm1") + "\n";
     a.mayEnd = true;
-  } else if (roll < 96 && Pick(2)) {
+  } else if (roll < 97 && Pick(2)) {
     a.script = "key " + PickFrom(kEndingKeys) + "\n";
     a.mayEnd = true;
   } else {

@@ -22,7 +22,7 @@ namespace soak {
 struct Action {
   std::string script;    // one or more lines, each ending in LF
   bool mayEnd = false;   // the program may end on it
-  bool fault = false;    // it injects a file-service fault
+  int fault = 0;         // how many file-service faults it injects
 };
 
 class ActionMaker {

@@ -46,7 +46,8 @@ std::string RealPath(const std::string& cp932Name) {
 bool PutBack(const FileState& before, const FileState& now, const std::string& message) {
   if (now.bytes != before.bytes || now.modified.tv_sec != before.modified.tv_sec) return false;
   const bool wrote = message != cp932::FromUtf8("Pic2 ファイルが開けません") &&
-                     message != cp932::FromUtf8("Pic2 ファイルではありません!!");
+                     message != cp932::FromUtf8("Pic2 ファイルではありません!!") &&
+                     message != cp932::FromUtf8("読込後にファイルが置き換えられています！");
   if (wrote) return now.modified.tv_nsec / 100 == before.modified.tv_nsec / 100;
   return now.modified.tv_nsec == before.modified.tv_nsec;
 }
@@ -145,6 +146,11 @@ std::optional<std::string> Soak::CheckFiles(const Printed& printed, const Window
     if (now.bytes.size() != before.bytes.size() || now.bytes.compare(120, std::string::npos,
                                                                      before.bytes, 120) != 0)
       return "a write changed bytes after the header: " + path;
+    // Whatever failed, a file whose bytes changed must not look untouched.
+    if (printed.writeFailed && now.bytes != before.bytes &&
+        now.modified.tv_sec == before.modified.tv_sec &&
+        now.modified.tv_nsec == before.modified.tv_nsec)
+      return "a failed write changed the bytes and kept the old time: " + path;
     if (printed.writeFailed && sessionFaults_ <= 1 && !PutBack(before, now, printed.writeError))
       return "a failed write did not put the file back: " + path + Difference(before, now);
     files_.Accept(path);
@@ -201,7 +207,7 @@ std::optional<std::string> Soak::RunSession(long budget) {
   script_.clear();
   DriveProcess p(options_.drive, files_.Folder() + "/.stderr");
   const Action start = maker_.SessionStart();
-  sessionFaults_ = start.fault ? 1 : 0;
+  sessionFaults_ = start.fault;
   script_ = start.script + StateQuestions();
   action_ = start.script;
   Printed printed;
@@ -212,7 +218,8 @@ std::optional<std::string> Soak::RunSession(long budget) {
   for (long i = 0; i < budget && !ended; ++i) {
     const Action a = maker_.Next(state_.dialogShown, state_.Open());
     ++counts_.actions;
-    if (a.fault) ++sessionFaults_, ++counts_.faults;
+    sessionFaults_ += a.fault;
+    counts_.faults += a.fault;
     if (auto problem = Step(p, a, ended)) return problem;
   }
   std::string rest;
