@@ -1,12 +1,13 @@
 #include "app/main_window.h"
 
+#include "app/fm1_bindings.h"
 #include "app/program.h"
-#include "forms/fm1_bindings.h"
+#include "app/settings_load.h"
 #include "forms/fm1_definition.h"
 #include "platform/os/pointer.h"
 #include "platform/os/process.h"
 #include "platform/text/cp932.h"
-#include "settings/settings_file.h"
+#include "settings/config_dialog.h"
 
 TFm1* Fm1 = nullptr;
 
@@ -39,6 +40,18 @@ void TFm1::ResolveMembers() {
   VX_MEMBER(Tojiru); VX_MEMBER(Config); VX_MEMBER(Kanni); VX_MEMBER(Nichiji);
   VX_MEMBER(Kyohsei_sikkoh); VX_MEMBER(Kanni1); VX_MEMBER(Kanni2); VX_MEMBER(Kanni3);
   VX_MEMBER(Kanni4); VX_MEMBER(About); VX_MEMBER(Shuwryoh); VX_MEMBER(OpDialog);
+  for (const TextFieldSpec& s : kTextFields)
+    TextControls[static_cast<std::size_t>(s.field)] = Member<TControl>(*this, s.control);
+}
+
+HeaderTexts TFm1::ShownTexts() const {
+  HeaderTexts texts;
+  for (std::size_t i = 0; i < kTextFieldCount; ++i) texts.text[i] = TextControls[i]->Text();
+  return texts;
+}
+
+void TFm1::ShowTexts(const HeaderTexts& texts) {
+  for (std::size_t i = 0; i < kTextFieldCount; ++i) TextControls[i]->SetText(texts.text[i]);
 }
 
 void TFm1::FormCreate(TObject*) {
@@ -75,11 +88,9 @@ bool TFm1::HeaderOpen() const { return !PMain->Enabled(); }
 
 void TFm1::DiscardHeader() {
   if (!ConfirmBox(Sj("ヘッダを破棄し、閉じても構いませんか？"), Sj("ヘッダの破棄"))) return;
-  for (TControl* c : std::initializer_list<TControl*>{
-           Author, SubTitle, MainTitle, SaverName, Number, year, month, day, hour, min, sec,
-           Fyear, Fmonth, Fday, Fhour, Fmin, Fsec, PalBits, PalMode, AspX, AspY})
-    c->SetText({});
-  ImageSize->SetCaption(Sj("0 × 0"));
+  HeaderTexts cleared;
+  ClearHeaderTexts(cleared);
+  ShowTexts(cleared);
   HeaderExist->SetCaption("No File");
   HeaderExist->SetHint(Sj("ファイルは開かれていません"));
   PMain->SetEnabled(true);

@@ -1,14 +1,20 @@
 // TFm1, the main window: its components as typed members named as the
-// window definition names them, and its handlers. The shell (start,
-// states, file choice, discard, pointer guidance, About, exit) is in
-// main_window.cpp; reading and writing a header, the quick-sets, the
-// settings and the presets are in header/ and settings/.
+// window definition names them, and its handlers, all in app/. The shell
+// (start, states, file choice, discard, pointer guidance, About, exit) is in
+// main_window.cpp; the Read and Write commands in read_command.cpp and
+// write_command.cpp; the quick-sets and presets in quick_sets.cpp and
+// presets.cpp; the settings in settings_load.cpp. The rules they apply (the
+// header, its texts, the preset letters, the settings file) are in header/
+// and settings/, which know nothing of the window.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 
 #include "controls/CuteBtn.h"
+#include "header/field_texts.h"
+#include "header/pic2_file.h"
 #include "platform/os/stream.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/extctrls.h"
@@ -58,12 +64,19 @@ class TFm1 : public TForm {
 
   // Reading and showing a header.
   void BtReadClick(TObject* sender);
-  std::optional<std::string> LoadHeaderFile();
+  // None when a header was loaded and the open state entered; NoName
+  // (nothing to show, nothing to say) for an empty name.
+  LoadError LoadHeaderFile();
   void ShowHeader();
 
   // Writing a header.
   void BtWriteClick(TObject* sender);
   std::optional<std::string> WriteHeaderFile();
+
+  // The header's texts as the edits and labels hold them, and back; only
+  // texts that differ are set.
+  HeaderTexts ShownTexts() const;
+  void ShowTexts(const HeaderTexts& texts);
 
   // Quick-set commands.
   void BtTimeClick(TObject* sender);
@@ -83,6 +96,8 @@ class TFm1 : public TForm {
  private:
   // The file the open header was read from: a write goes to it or nowhere.
   FileIdentity LoadedFile;
+  // The control of each header text, in the field table's order.
+  std::array<TControl*, kTextFieldCount> TextControls{};
 
   void ResolveMembers();
   void BindHandlers();

@@ -10,7 +10,8 @@
 #include "app/main_window.h"
 #include "bench/session.h"
 #include "settings/config_dialog.h"
-#include "settings/presets.h"
+#include "app/presets.h"
+#include "app/settings_load.h"
 #include "settings/settings_file.h"
 #include "settings/settings_reader.h"
 

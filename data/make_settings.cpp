@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
   if (!out) return Fail(output, "cannot write " + output);
 
   SettingsRecord values;
-  if (std::optional<std::string> message = ReadSettingsFile(output, values))
-    return Fail(output, "the file does not load: " + cp932::ToUtf8(*message));
+  if (ReadSettingsFile(output, values) != SettingsError::None)
+    return Fail(output, "the file does not load");
   return 0;
 }

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "header/field_texts.h"
+
 namespace {
 
 constexpr TAlignment kCenter = TAlignment::taCenter;
@@ -87,10 +89,10 @@ const std::array kComponents = {
                  .width = 108, .height = 19, .caption = "↓P2 File.", .autoSize = true},
 
     // Header fields.
-    Edit("Author", "GrHeader", 96, 24, 193, 24, 18, "絵を描いた人の名前 (18 バイト)", 0),
-    Edit("SubTitle", "GrHeader", 96, 48, 121, 24, 8, "８バイト タイトル", 1),
-    Edit("MainTitle", "GrHeader", 96, 72, 305, 24, 30, "主題名 (30バイト)", 2),
-    Edit("SaverName", "GrHeader", 96, 96, 305, 24, 30, "保存したソフトの名前 (30 バイト)", 3),
+    Edit("Author", "GrHeader", 96, 24, 193, 24, TextWidth(TextField::Author), "絵を描いた人の名前 (18 バイト)", 0),
+    Edit("SubTitle", "GrHeader", 96, 48, 121, 24, TextWidth(TextField::SubTitle), "８バイト タイトル", 1),
+    Edit("MainTitle", "GrHeader", 96, 72, 305, 24, TextWidth(TextField::MainTitle), "主題名 (30バイト)", 2),
+    Edit("SaverName", "GrHeader", 96, 96, 305, 24, TextWidth(TextField::SaverName), "保存したソフトの名前 (30 バイト)", 3),
     Edit("Number", "GrHeader", 96, 120, 105, 24, 5, "埋込作品番号", 4),
     Edit("year", "GrHeader", 96, 144, 65, 24, 4, "西暦？年", 5),
     Edit("month", "GrHeader", 184, 144, 41, 24, 2, "？月", 6),

@@ -1,13 +1,11 @@
 #include "settings/config_dialog.h"
 
-#include "app/main_window.h"
-#include "app/program.h"
-#include "forms/fconfig_bindings.h"
 #include "forms/fconfig_definition.h"
-#include "platform/os/pointer.h"
-#include "settings/settings_file.h"
+#include "platform/text/sj.h"
+#include "settings/fconfig_bindings.h"
 
 TFConfig* FConfig = nullptr;
+std::string LastFolder;
 
 TFConfig::TFConfig(TComponent* owner) : TForm(owner) {
   BuildForm(*this, kFConfigForm, FConfigComponents());
@@ -34,20 +32,4 @@ void TFConfig::BtLastAccClick(TObject*) { EDefDir->SetText(LastFolder); }
 void TFConfig::BKirokuClick(TObject*) {
   Application->MessageBox(Sj("この機能は、未だインプリメントされていません。\r\n御免なさい m(_ _)m 。"),
                           Sj("お侘び"), MB_OK | MB_ICONINFORMATION);
-}
-
-void TFm1::BtConfigClick(TObject*) {
-  if (!FConfig) {
-    ErrorBox(SettingsLoadMessage());
-    return;
-  }
-  TFConfig& d = *FConfig;
-  d.SetTop(Top());
-  d.SetLeft(Left());
-  // The frame sum is halved once; vertically the point lies one bottom-frame
-  // thickness below the centre of BClose.
-  SetCursorPos(d.Left() + d.BClose->Left() + (d.BClose->Width() + d.Width() - d.ClientWidth()) / 2,
-               d.Top() + (d.Height() - d.ClientHeight()) + d.BClose->Top() +
-                   d.BClose->Height() / 2);
-  d.ShowModal();
 }

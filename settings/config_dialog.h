@@ -7,6 +7,8 @@
 // modally over the main window.
 #pragma once
 
+#include <string>
+
 #include "platform/ui/forms.h"
 #include "platform/ui/stdctrls.h"
 
@@ -42,3 +44,7 @@ class TFConfig : public TForm {
 };
 
 extern TFConfig* FConfig;
+
+// Where the open dialog starts: the default folder, then the folder of the
+// last file chosen. The dialog's last-folder button copies it.
+extern std::string LastFolder;

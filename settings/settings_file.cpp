@@ -2,31 +2,14 @@
 
 #include <cstring>
 
-#include "app/main_window.h"
-#include "app/program.h"
-#include "platform/os/process.h"
 #include "platform/os/stream.h"
-#include "settings/config_dialog.h"
 
 namespace {
 
 SettingsData data;
-std::string loadMessage;
 
 std::string Field(const char* bytes, std::size_t limit) {
   return std::string(bytes, strnlen(bytes, limit));
-}
-
-void FillDialog(const SettingsRecord& v) {
-  FConfig = new TFConfig(Application);
-  FConfig->EAuthor->SetText(std::string(v.DefAuthor, 18));
-  FConfig->EDefDir->SetText(Field(v.DefDir, 256));
-  FConfig->EIppatsu1->SetText(Field(v.DefPreset1, 13));
-  FConfig->EIppatsu2->SetText(Field(v.DefPreset2, 13));
-  FConfig->EIppatsu3->SetText(Field(v.DefPreset3, 13));
-  FConfig->EIppatsu4->SetText(Field(v.DefPreset4, 13));
-  FConfig->AspX->SetText(std::to_string(v.DefAspX));
-  FConfig->AspY->SetText(std::to_string(v.DefAspY));
 }
 
 }  // namespace
@@ -37,28 +20,26 @@ std::string SettingsFilePath(const std::string& executablePath) {
   return executablePath + ".cfg";
 }
 
-std::optional<std::string> ReadSettingsFile(const std::string& path, SettingsRecord& values) {
+SettingsError ReadSettingsFile(const std::string& path, SettingsRecord& values,
+                               SettingsNotices* notices) {
   Stream* stream = OpenStream(path, "rb");
-  if (!stream) return Sj("設定ファイルが有りません！");
+  if (!stream) return SettingsError::Missing;
   data.length = static_cast<int>(ReadStream(data.bytes, 1, kSettingsReadSize, stream));
-  if (CloseStream(stream) != 0) return Sj("設定ファイルがクローズ出来ません！");
+  if (CloseStream(stream) != 0) return SettingsError::Close;
   data.bytes[data.length] = '\0';
-  if (!SettingsBytesAllowed(data)) return Sj("設定ファイルが異常です！");
-  return ParseSettings(data, values);
+  if (!SettingsBytesAllowed(data)) return SettingsError::BadBytes;
+  return ParseSettings(data, values, notices);
 }
 
-std::optional<std::string> LoadSettingsFile() {
-  std::optional<std::string> message =
-      ReadSettingsFile(SettingsFilePath(ExecutablePath()), SettingsValues);
-  if (message) {
-    loadMessage = *message;
-    return message;
-  }
-  FillDialog(SettingsValues);
-  const std::string folder = Field(SettingsValues.DefDir, 256);
-  Fm1->OpDialog->SetInitialDir(folder);
-  LastFolder = folder;
-  return std::nullopt;
+std::string DefaultAuthorText(const SettingsRecord& v) { return std::string(v.DefAuthor, 18); }
+
+std::string DefaultFolderText(const SettingsRecord& v) { return Field(v.DefDir, 256); }
+
+std::string PresetText(const SettingsRecord& v, int n) {
+  const char* const presets[] = {v.DefPreset1, v.DefPreset2, v.DefPreset3, v.DefPreset4};
+  return Field(presets[n - 1], 13);
 }
 
-const std::string& SettingsLoadMessage() { return loadMessage; }
+PresetDefaults PresetDefaultsOf(const SettingsRecord& v) {
+  return {DefaultAuthorText(v), std::to_string(v.DefAspX), std::to_string(v.DefAspY)};
+}

@@ -1,27 +1,29 @@
-// The settings file beside the executable, read once while the main window
-// is built (after its controls, OpDialog and LastFolder exist; Fm1 already
-// names it). On success the loader creates the settings dialog hidden, fills
-// it, and sets LastFolder and OpDialog's initial folder to the default
-// folder; otherwise it returns the message of the first fault, which the
-// caller shows, and no dialog is created. The file is never written.
+// The settings file: where it is, and reading it into a record. The file is
+// never written.
 //
 // On Linux the file is the executable's path with ".cfg" appended, or, for a
 // path ending in ".exe", with those last three bytes replaced by "cfg".
+// Reading is one open, one read of at most 8192 bytes and a close, then the
+// byte test and the 22 lines (settings_reader.h). What a failure or a notice
+// means to a person is the caller's to say.
 #pragma once
 
-#include <optional>
 #include <string>
 
+#include "header/presets.h"
 #include "settings/settings_reader.h"
-
-std::optional<std::string> LoadSettingsFile();
-
-// What the load returned at start: empty while it has not failed. The
-// commands that need the dialog show it when the dialog does not exist.
-const std::string& SettingsLoadMessage();
 
 std::string SettingsFilePath(const std::string& executablePath);
 
-// Open, one read of at most 8192 bytes, close, the byte test and the 22
-// lines, into `values`; nothing, or the message of the first fault.
-std::optional<std::string> ReadSettingsFile(const std::string& path, SettingsRecord& values);
+// Fills `values`; the first fault, or None. Notices go to `notices`, in the
+// order they arose, when given.
+SettingsError ReadSettingsFile(const std::string& path, SettingsRecord& values,
+                               SettingsNotices* notices = nullptr);
+
+// The texts the settings dialog's edits start with.
+std::string DefaultAuthorText(const SettingsRecord& values);  // 18 bytes
+std::string DefaultFolderText(const SettingsRecord& values);
+std::string PresetText(const SettingsRecord& values, int n);  // n = 1..4
+
+// What the preset letters A and O take from a settings file as loaded.
+PresetDefaults PresetDefaultsOf(const SettingsRecord& values);

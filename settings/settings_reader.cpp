@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/program.h"
 #include "header/conversions.h"
+#include "platform/text/sj.h"
 
 SettingsRecord SettingsValues;
 
@@ -34,7 +34,11 @@ std::optional<std::int32_t> Aspect(std::string_view text) {
 
 }  // namespace
 
-int ReadSettingsLine(const SettingsData& data, SettingsLine& line, int position) {
+int ReadSettingsLine(const SettingsData& data, SettingsLine& line, int position,
+                     SettingsNotices* notices) {
+  auto note = [notices](SettingsNotice n) {
+    if (notices) notices->push_back(n);
+  };
   int count = 0;
   bool warned = false;
   for (;;) {
@@ -51,14 +55,14 @@ int ReadSettingsLine(const SettingsData& data, SettingsLine& line, int position)
     ++count;
     if (count > kSettingsTextLimit && !warned) {
       warned = true;
-      ErrorBox(Sj("1行は250バイト以内です！"));
+      note(SettingsNotice::LongLine);
     }
-    if (position > kSettingsReadSize - 1) ErrorBox(Sj("設定ファイルが大き過ぎます!!"));
+    if (position > kSettingsReadSize - 1) note(SettingsNotice::TooLarge);
   }
 }
 
-int SkipSettingsLine(const SettingsData& data, int position) {
-  return ReadSettingsLine(data, scratchBuffer, position);
+int SkipSettingsLine(const SettingsData& data, int position, SettingsNotices* notices) {
+  return ReadSettingsLine(data, scratchBuffer, position, notices);
 }
 
 std::string_view LineText(const SettingsLine& line) {
@@ -74,17 +78,18 @@ bool SettingsBytesAllowed(const SettingsData& data) {
   return true;
 }
 
-std::optional<std::string> ParseSettings(const SettingsData& data, SettingsRecord& v) {
+SettingsError ParseSettings(const SettingsData& data, SettingsRecord& v,
+                            SettingsNotices* notices) {
   int position = 0;
   auto skip = [&](int lines) {
-    for (int i = 0; i < lines && position >= 0; ++i) position = SkipSettingsLine(data, position);
+    for (int i = 0; i < lines && position >= 0; ++i) position = SkipSettingsLine(data, position, notices);
     return position >= 0;
   };
   auto read = [&] {
-    position = ReadSettingsLine(data, lineBuffer, position);
+    position = ReadSettingsLine(data, lineBuffer, position, notices);
     return position >= 0;
   };
-  const std::string& cut = Sj("設定ファイルが途切れています！");
+  constexpr SettingsError cut = SettingsError::Cut;
 
   if (!skip(7)) return cut;
   std::memset(v.DefAuthor, ' ', 18);
@@ -102,11 +107,11 @@ std::optional<std::string> ParseSettings(const SettingsData& data, SettingsRecor
 
   if (!skip(1) || !read()) return cut;
   const std::optional<std::int32_t> x = Aspect(LineText(lineBuffer));
-  if (!x) return Sj("アスペクト比(横)の値が異常です！");
+  if (!x) return SettingsError::AspectX;
   v.DefAspX = *x;
   if (!read()) return cut;
   const std::optional<std::int32_t> y = Aspect(LineText(lineBuffer));
-  if (!y) return Sj("アスペクト比(縦)の値が異常です！");
+  if (!y) return SettingsError::AspectY;
   v.DefAspY = *y;
 
   if (!skip(2)) return cut;
@@ -117,5 +122,5 @@ std::optional<std::string> ParseSettings(const SettingsData& data, SettingsRecor
     if (!read()) return cut;
     CopyText(LineText(lineBuffer), presets[n], 13);
   }
-  return std::nullopt;
+  return SettingsError::None;
 }

@@ -3,7 +3,7 @@
 // and the dialog is owned by the application without becoming its main form.
 #include <gtest/gtest.h>
 
-#include "forms/fconfig_bindings.h"
+#include "settings/fconfig_bindings.h"
 #include "forms/fconfig_definition.h"
 #include "forms/known_forms.h"
 #include "platform/headless/headless.h"

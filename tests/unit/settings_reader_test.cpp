@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/messages.h"
 #include "platform/headless/headless.h"
 #include "platform/os/faults.h"
 #include "platform/text/cp932.h"
@@ -90,8 +91,10 @@ class SettingsReader : public ::testing::Test {
   std::string Read() {
     boxes.clear();
     std::memset(&values, 0x55, sizeof values);
-    std::optional<std::string> m = ReadSettingsFile(Path(), values);
-    return m ? cp932::ToUtf8(*m) : std::string();
+    SettingsNotices notices;
+    const SettingsError error = ReadSettingsFile(Path(), values, &notices);
+    for (const SettingsNotice n : notices) boxes.push_back(cp932::ToUtf8(Message(n)));
+    return cp932::ToUtf8(Message(error));
   }
   std::string Path() const { return dir + "/vexmorel.cfg"; }
 
@@ -255,7 +258,8 @@ TEST_F(SettingsReader, LineReaderNeverWritesPastItsBuffer) {
     char guard[64];
   } buffer;
   std::memset(&buffer, 0x55, sizeof buffer);
-  const int next = ReadSettingsLine(data, buffer.line, 0);
+  SettingsNotices notices;
+  const int next = ReadSettingsLine(data, buffer.line, 0, &notices);
   EXPECT_EQ(next, 602);
   EXPECT_EQ(LineText(buffer.line), std::string(259, 'q'));
   EXPECT_EQ(buffer.line.back(), '\r');
@@ -264,7 +268,7 @@ TEST_F(SettingsReader, LineReaderNeverWritesPastItsBuffer) {
   EXPECT_EQ(ReadSettingsLine(data, buffer.line, next), data.length + 1);
   EXPECT_EQ(LineText(buffer.line), "next");
   EXPECT_EQ(ReadSettingsLine(data, buffer.line, data.length + 1), -1);
-  EXPECT_EQ(boxes, std::vector<std::string>{kLong});
+  EXPECT_EQ(notices, SettingsNotices{SettingsNotice::LongLine});
 }
 
 TEST(SettingsFileName, BesideTheExecutable) {

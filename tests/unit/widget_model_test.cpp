@@ -6,7 +6,7 @@
 #include <array>
 
 #include "app/main_window.h"
-#include "forms/fm1_bindings.h"
+#include "app/fm1_bindings.h"
 #include "platform/headless/headless.h"
 #include "platform/text/cp932.h"
 #include "platform/ui/builder.h"

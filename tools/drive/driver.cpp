@@ -6,6 +6,7 @@
 
 #include "app/entry.h"
 #include "app/program.h"
+#include "settings/config_dialog.h"
 #include "forms/known_forms.h"
 #include "platform/os/faults.h"
 #include "platform/os/process.h"

@@ -1,4 +1,4 @@
-#include "forms/fm1_bindings.h"
+#include "app/fm1_bindings.h"
 
 #include <array>
 

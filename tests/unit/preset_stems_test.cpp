@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/text/cp932.h"
-#include "settings/presets.h"
+#include "header/presets.h"
 
 namespace {
 

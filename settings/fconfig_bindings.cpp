@@ -1,4 +1,4 @@
-#include "forms/fconfig_bindings.h"
+#include "settings/fconfig_bindings.h"
 
 #include <array>
 

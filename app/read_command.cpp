@@ -1,0 +1,36 @@
+// The Read command: load the named file's header through the header
+// library, enter the open state and show every field; or show why not.
+#include "app/main_window.h"
+#include "app/messages.h"
+#include "app/program.h"
+#include "header/pic2_file.h"
+
+void TFm1::BtReadClick(TObject*) {
+  const LoadError error = LoadHeaderFile();
+  if (error == LoadError::None)
+    ShowHeader();
+  else if (const std::string& message = Message(error); !message.empty())
+    ErrorBox(message);
+}
+
+LoadError TFm1::LoadHeaderFile() {
+  const LoadResult r = LoadPic2File(EFileName->Text());
+  if (r.error != LoadError::None) return r.error;
+  Header = r.file.header;
+  // When the time cannot be read, FileStamp keeps the value it had, so the
+  // date labels show that value.
+  if (r.file.fileStamp) FileStamp = *r.file.fileStamp;
+  LoadedFile = r.file.identity;
+  PMain->SetEnabled(false);
+  PHeader->SetEnabled(true);
+  BtWrite->SetEnabled(true);
+  EnterOpenState();
+  return LoadError::None;
+}
+
+void TFm1::ShowHeader() {
+  HeaderTexts texts;
+  DecodeHeaderTexts(Header, FileStamp, texts);
+  ShowTexts(texts);
+  year->SetFocus();
+}
