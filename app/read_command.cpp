@@ -4,6 +4,7 @@
 #include "app/messages.h"
 #include "app/program.h"
 #include "header/pic2_file.h"
+#include "platform/os/names.h"
 
 void TFm1::BtReadClick(TObject*) {
   const LoadError error = LoadHeaderFile();
@@ -14,7 +15,12 @@ void TFm1::BtReadClick(TObject*) {
 }
 
 LoadError TFm1::LoadHeaderFile() {
-  const LoadResult r = LoadPic2File(EFileName->Text());
+  const std::string& name = EFileName->Text();
+  if (name.empty()) return LoadError::NoName;
+  // A name the system cannot take is a file that cannot be opened.
+  const std::optional<std::string> path = SystemFileName(name);
+  if (!path) return LoadError::Open;
+  const LoadResult r = LoadPic2File(*path);
   if (r.error != LoadError::None) return r.error;
   Header = r.file.header;
   // When the time cannot be read, FileStamp keeps the value it had, so the

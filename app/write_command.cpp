@@ -7,6 +7,7 @@
 #include "app/messages.h"
 #include "app/program.h"
 #include "header/pic2_file.h"
+#include "platform/os/names.h"
 
 void TFm1::BtWriteClick(TObject*) {
   if (!ConfirmBox(Sj("ヘッダに表示中の情報を書き込んでも構いませんか？"), Sj("ヘッダの書込")))
@@ -25,7 +26,9 @@ void TFm1::BtWriteClick(TObject*) {
 }
 
 std::optional<std::string> TFm1::WriteHeaderFile() {
-  const WriteError error = WritePic2File(EFileName->Text(), LoadedFile, Header, FileStamp);
+  const std::optional<std::string> path = SystemFileName(EFileName->Text());
+  const WriteError error =
+      path ? WritePic2File(*path, LoadedFile, Header, FileStamp) : WriteError::Open;
   if (error != WriteError::None) return Message(error);
   DiscardHeader();
   return std::nullopt;

@@ -2,7 +2,7 @@
 // file time, or a kind of error, out. Which text a person reads for an error
 // is the caller's choice.
 //
-// Names are code page 932 bytes, as the file services take them. A load
+// Names are in the system's form (platform/os/names.h). A load
 // refuses what is not a plain, writable Pic2 file, checked in a fixed order:
 // the open, the length, the close, the attributes (read-only, hidden, system,
 // temporary), the magic. A write goes only to the very file that was loaded

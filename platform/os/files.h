@@ -1,8 +1,7 @@
 // File services under their Windows names, over POSIX.
 //
-// Names are code page 932 bytes; they are turned into UTF-8 before any system
-// call, and a name that cannot be turned (cp932::ToUtf8Exact) fails as a
-// missing file does. Symbolic links are followed.
+// Names are in the system's form (names.h), taken as they are; a name with a
+// NUL byte fails as a missing file does. Symbolic links are followed.
 //
 // Attributes are derived from POSIX facts:
 //   READONLY   the owner write bit (S_IWUSR) is clear

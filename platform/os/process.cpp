@@ -36,7 +36,7 @@ std::string ExecutablePath() {
   char buf[PATH_MAX];
   const ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
   if (n <= 0) return {};
-  return ToProgramText(std::string(buf, static_cast<std::size_t>(n)));
+  return std::string(buf, static_cast<std::size_t>(n));
 }
 
-void SetExecutablePath(const std::string& cp932Path) { exeOverride = cp932Path; }
+void SetExecutablePath(const std::string& systemPath) { exeOverride = systemPath; }

@@ -1,6 +1,7 @@
-// The process environment: command-line arguments and the full path of the
-// running executable, both as code page 932 bytes. The entry point records
-// the arguments; the driver may override both, as a different start would.
+// The process environment: command-line arguments as code page 932 bytes,
+// and the full path of the running executable in the system's form (names.h),
+// so that any folder name works. The entry point records the arguments; the
+// driver may override both, as a different start would.
 #pragma once
 
 #include <string>
@@ -17,4 +18,4 @@ void SetCommandLineFromMain(int argc, char** argv);
 // The resolved path of the running executable (/proc/self/exe) unless
 // overridden.
 std::string ExecutablePath();
-void SetExecutablePath(const std::string& cp932Path);
+void SetExecutablePath(const std::string& systemPath);

@@ -6,7 +6,6 @@
 
 #include <cerrno>
 
-#include "platform/text/cp932.h"
 
 namespace {
 
@@ -27,10 +26,11 @@ bool Acceptable(const struct stat& st, bool write) {
 }  // namespace
 
 bool SystemName(std::string_view name, std::string& path) {
-  if (!cp932::ToUtf8Exact(name, path) || path.find('\0') != std::string::npos) {
+  if (name.find('\0') != std::string_view::npos) {
     errno = ENOENT;
     return false;
   }
+  path.assign(name);
   return true;
 }
 

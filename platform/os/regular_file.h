@@ -1,9 +1,8 @@
-// What the file and stream services share: turning a code page 932 name into
-// one the system takes, and opening an existing regular file without ever
-// blocking.
+// What the file and stream services share: checking a name in the system's
+// form (names.h), and opening an existing regular file without ever blocking.
 //
-// A name that does not decode exactly (cp932::ToUtf8Exact) or holds a NUL
-// byte is refused, as a file that does not exist would be. Only regular
+// A name that holds a NUL byte is refused, as a file that does not exist
+// would be. Only regular
 // files open: a directory, FIFO, device or socket is refused, and a device is
 // refused before it is opened at all (opening some has side effects). A file
 // whose owner write bit is clear is read-only, and opening it for writing
@@ -16,8 +15,8 @@
 #include <string>
 #include <string_view>
 
-// The UTF-8 form of `name` for system calls into `path` (whose storage is
-// reused, so a caller may keep one buffer); false when there is none.
+// `name` for system calls into `path` (whose storage is reused, so a caller
+// may keep one buffer); false for a name no system call can take.
 bool SystemName(std::string_view name, std::string& path);
 
 // A close-on-exec, blocking descriptor of the regular file `name`, open for

@@ -2,8 +2,8 @@
 //
 // Opens existing regular files only, in the modes "rb" (read) and "r+b"
 // (read and write in place, never creating or truncating); any other mode
-// fails. The name is code page 932 and is treated as files.h describes: a
-// name that cannot be converted fails, opening never blocks, anything that
+// fails. The name is in the system's form and is treated as files.h
+// describes: opening never blocks, anything that
 // is not a regular file is refused, and "r+b" refuses a read-only file (owner
 // write bit clear) even for root.
 //

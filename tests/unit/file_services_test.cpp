@@ -18,12 +18,12 @@
 namespace {
 
 // The names the cases use; each exists in the fixture's folder as its kind
-// says. "表.p2" is on disk in UTF-8 and named here in code page 932, and
-// "raw\x81" is on disk byte for byte, so only conversion can refuse it.
+// says. The services take names as the system has them: "表.p2" in UTF-8,
+// and "raw\x81" byte for byte, which no conversion stands between.
 constexpr const char* kPlain = "plain.p2";
 constexpr const char* kReadOnly = "readonly.p2";
 constexpr const char* kDotFile = ".dot.p2";
-constexpr const char* kJapanese = "\x95\x5C.p2";
+constexpr const char* kJapanese = "表.p2";
 constexpr const char* kDirectory = "folder";
 constexpr const char* kDotDirectory = ".folder";
 constexpr const char* kFifo = "fifo";
@@ -40,7 +40,7 @@ class FileServicesTest : public ::testing::Test {
     for (const char* name : {kPlain, kReadOnly, kDotFile, kUndecodable}) {
       Write(name, "P2DT0123456789");
     }
-    Write("表.p2", "P2DT0123456789");
+    Write(kJapanese, "P2DT0123456789");
     ASSERT_EQ(chmod(Path(kReadOnly).c_str(), 0444), 0);
     ASSERT_EQ(mkdir(Path(kDirectory).c_str(), 0755), 0);
     ASSERT_EQ(mkdir(Path(kDotDirectory).c_str(), 0755), 0);
@@ -76,14 +76,14 @@ constexpr AttributeCase kAttributeCases[] = {
     {"regular file", kPlain, FILE_ATTRIBUTE_ARCHIVE},
     {"owner write bit clear", kReadOnly, FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE},
     {"dot-named file", kDotFile, FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE},
-    {"code page 932 name", kJapanese, FILE_ATTRIBUTE_ARCHIVE},
+    {"Japanese name", kJapanese, FILE_ATTRIBUTE_ARCHIVE},
     {"directory", kDirectory, FILE_ATTRIBUTE_DIRECTORY},
     {"directory with a trailing slash", "folder/", FILE_ATTRIBUTE_DIRECTORY},
     {"dot-named directory", ".folder/", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_DIRECTORY},
     {"dot-dot is not hidden", "folder/..", FILE_ATTRIBUTE_DIRECTORY},
     {"FIFO", kFifo, FILE_ATTRIBUTE_NORMAL},
     {"missing", kMissing, INVALID_FILE_ATTRIBUTES},
-    {"undecodable byte in the name", kUndecodable, INVALID_FILE_ATTRIBUTES},
+    {"a name that is no UTF-8", kUndecodable, FILE_ATTRIBUTE_ARCHIVE},
 };
 
 TEST_F(FileServicesTest, Attributes) {
@@ -103,12 +103,12 @@ struct OpenCase {
 // Root runs these, so only the owner write bit rule refuses a writer.
 constexpr OpenCase kOpenCases[] = {
     {"regular file", kPlain, true, true},
-    {"code page 932 name", kJapanese, true, true},
+    {"Japanese name", kJapanese, true, true},
     {"owner write bit clear", kReadOnly, true, false},
     {"directory", kDirectory, false, false},
     {"FIFO without a writer", kFifo, false, false},
     {"missing", kMissing, false, false},
-    {"undecodable byte in the name", kUndecodable, false, false},
+    {"a name that is no UTF-8", kUndecodable, true, true},
 };
 
 TEST_F(FileServicesTest, OpensOnlyRegularFilesAndWritesOnlyWritableOnes) {

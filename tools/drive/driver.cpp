@@ -9,6 +9,7 @@
 #include "settings/config_dialog.h"
 #include "forms/known_forms.h"
 #include "platform/os/faults.h"
+#include "platform/os/names.h"
 #include "platform/os/process.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/extctrls.h"
@@ -181,7 +182,8 @@ void Driver::ExecuteSetup(const std::vector<Token>& t) {
   const std::string& cmd = t[0].text;
   if (cmd == "exe") {
     Expect(t, 2);
-    exePath_ = Text(t, 1);
+    // The path as the system names it; the script's text is UTF-8 already.
+    exePath_ = SystemFileName(Text(t, 1)).value_or(Text(t, 1));
   } else if (cmd == "arg") {
     Expect(t, 2);
     arg_ = Text(t, 1);
