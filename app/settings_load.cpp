@@ -29,7 +29,7 @@ void FillDialog(const SettingsRecord& v) {
 std::optional<std::string> LoadSettingsFile() {
   SettingsNotices notices;
   const SettingsError error =
-      ReadSettingsFile(SettingsFilePath(ExecutablePath()), SettingsValues, &notices);
+      ReadSettingsFile(SettingsFileToRead(ExecutablePath()), SettingsValues, &notices);
   for (const SettingsNotice n : notices) ErrorBox(Message(n));
   if (error != SettingsError::None) {
     loadMessage = Message(error);

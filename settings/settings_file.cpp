@@ -1,7 +1,9 @@
 #include "settings/settings_file.h"
 
+#include <cstdlib>
 #include <cstring>
 
+#include "platform/os/files.h"
 #include "platform/os/stream.h"
 
 namespace {
@@ -18,6 +20,20 @@ std::string SettingsFilePath(const std::string& executablePath) {
   if (executablePath.ends_with(".exe"))
     return executablePath.substr(0, executablePath.size() - 3) + "cfg";
   return executablePath + ".cfg";
+}
+
+std::string UserSettingsPath() {
+  const char* config = std::getenv("XDG_CONFIG_HOME");
+  if (config && *config) return std::string(config) + "/vexmorel/vexmorel.cfg";
+  const char* home = std::getenv("HOME");
+  if (home && *home) return std::string(home) + "/.config/vexmorel/vexmorel.cfg";
+  return {};
+}
+
+std::string SettingsFileToRead(const std::string& executablePath) {
+  const std::string user = UserSettingsPath();
+  if (!user.empty() && PathExists(user)) return user;
+  return SettingsFilePath(executablePath);
 }
 
 SettingsError ReadSettingsFile(const std::string& path, SettingsRecord& values,

@@ -55,6 +55,11 @@ DWORD GetFileAttributesA(const char* name) {
   return attributes ? attributes : FILE_ATTRIBUTE_NORMAL;
 }
 
+bool PathExists(const std::string& name) {
+  struct stat st {};
+  return name.find('\0') == std::string::npos && stat(name.c_str(), &st) == 0;
+}
+
 HANDLE CreateFileA(const char* name, DWORD access, DWORD, void*, DWORD disposition, DWORD,
                    HANDLE) {
   if (FaultDue(FileOp::CreateFile) || !name) return INVALID_HANDLE_VALUE;

@@ -25,9 +25,15 @@
 // BOOL results are nonzero on success.
 #pragma once
 
+#include <string>
+
 #include "platform/os/windows_types.h"
 
 DWORD GetFileAttributesA(const char* name);
+
+// Whether anything (following symbolic links) has this name. Not a fault seam:
+// it only chooses which file to open, and the open reports what goes wrong.
+bool PathExists(const std::string& name);
 
 HANDLE CreateFileA(const char* name, DWORD access, DWORD share, void* security, DWORD disposition,
                    DWORD flags, HANDLE tmpl);

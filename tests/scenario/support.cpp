@@ -100,8 +100,11 @@ RunResult Drive(const TempDir& dir, std::string_view script) {
   const std::string scriptPath = dir.File(".script");
   const std::string errPath = dir.File(".stderr");
   WriteBytes(scriptPath, WithDir(dir, script));
-  const std::string command =
-      std::string(VEXMOREL_DRIVE) + " '" + scriptPath + "' 2>'" + errPath + "'";
+  // The user's own settings file never leaks in: a test that wants one makes
+  // $DIR/.config/vexmorel/vexmorel.cfg.
+  const std::string command = "XDG_CONFIG_HOME='" + dir.File(".config") + "' " +
+                              std::string(VEXMOREL_DRIVE) + " '" + scriptPath + "' 2>'" +
+                              errPath + "'";
   RunResult r;
   std::FILE* p = popen(command.c_str(), "r");
   if (!p) throw std::runtime_error("cannot run the driver");

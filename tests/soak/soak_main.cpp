@@ -26,5 +26,7 @@ int main(int argc, char** argv) {
     }
     ++i;
   }
+  // The settings variants are the soak's own: no user's settings file.
+  setenv("XDG_CONFIG_HOME", "/nonexistent", 1);
   return soak::Run(options);
 }
