@@ -9,6 +9,7 @@ constexpr Event kClick = Event::OnClick;
 
 const std::array kBindings = {
     B{nullptr, Event::OnCreate, &TFm1::FormCreate},
+    B{nullptr, Event::OnActivate, &TFm1::FormActivate},
     B{"BtOpen", kClick, &TFm1::BtOpenClick},
     B{"Sanshow", kClick, &TFm1::BtOpenClick},
     B{"BtRead", kClick, &TFm1::BtReadClick},

@@ -1,9 +1,11 @@
 #include "app/main_window.h"
 
 #include "app/fm1_bindings.h"
+#include "app/messages.h"
 #include "app/program.h"
 #include "app/settings_load.h"
 #include "forms/fm1_definition.h"
+#include "platform/os/names.h"
 #include "platform/os/pointer.h"
 #include "platform/os/process.h"
 #include "platform/text/cp932.h"
@@ -16,6 +18,7 @@ TFm1::TFm1(TComponent* owner) : TForm(owner) {
   BuildForm(*this, kFm1Form, Fm1Components());
   ResolveMembers();
   BindEvents<TFm1>(*this, Fm1Bindings());
+  OnDropFiles = [this](const std::vector<std::string>& names) { FormDropFiles(names); };
   if (std::optional<std::string> message = LoadSettingsFile()) ErrorBox(*message);
 }
 
@@ -63,6 +66,10 @@ void TFm1::FormCreate(TObject*) {
   PointToOpenButton();
 }
 
+void TFm1::FormActivate(TObject*) {
+  if (ParamRefused(1)) ErrorBox(Message(LoadError::Open));
+}
+
 void TFm1::PointToOpenButton() {
   const int frameX = (Width() - ClientWidth()) / 2;
   const int frameY = Height() - ClientHeight();
@@ -70,18 +77,37 @@ void TFm1::PointToOpenButton() {
                Top() + frameY - frameX + BtOpen->Top() + BtOpen->Height() / 2);
 }
 
+void TFm1::TakeChosenName(const std::string& name) {
+  EFileName->SetText(name);
+  const std::size_t cut = cp932::LastDelimiter(name, cp932::kPathDelimiters);
+  LastFolder = cut == std::string::npos ? std::string() : name.substr(0, cut + 1);
+  EFileName->SetFocus();
+}
+
 void TFm1::BtOpenClick(TObject*) {
   OpDialog->SetInitialDir(LastFolder);
-  if (!OpDialog->Execute()) return;
-  EFileName->SetText(OpDialog->FileName());
-  const std::string& path = EFileName->Text();
-  const std::size_t cut = cp932::LastDelimiter(path, cp932::kPathDelimiters);
-  LastFolder = cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
-  EFileName->SetFocus();
+  if (!OpDialog->Execute()) {
+    // A name the window cannot hold exactly would open another file.
+    if (OpDialog->Refused()) ErrorBox(Message(LoadError::Open));
+    return;
+  }
+  TakeChosenName(OpDialog->FileName());
   // The sum is halved once, and no bottom frame is subtracted: the point
   // lies one bottom-frame thickness below the centre of BtRead.
   SetCursorPos(Left() + BtRead->Left() + (BtRead->Width() + Width() - ClientWidth()) / 2,
                Top() + BtRead->Top() + BtRead->Height() / 2 + Height() - ClientHeight());
+}
+
+void TFm1::FormDropFiles(const std::vector<std::string>& names) {
+  // One file, while no header is open, counts as a choice in the open dialog;
+  // anything else is not for this window.
+  if (names.size() != 1 || HeaderOpen()) return;
+  const std::optional<std::string> name = WindowFileName(names.front());
+  if (!name) {
+    ErrorBox(Message(LoadError::Open));
+    return;
+  }
+  TakeChosenName(*name);
 }
 
 bool TFm1::HeaderOpen() const { return !PMain->Enabled(); }

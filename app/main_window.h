@@ -11,6 +11,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "controls/CuteBtn.h"
 #include "header/field_texts.h"
@@ -52,7 +53,11 @@ class TFm1 : public TForm {
 
   // Shell.
   void FormCreate(TObject* sender);
+  // Once the window is shown: a refused command-line name is reported.
+  void FormActivate(TObject* sender);
   void BtOpenClick(TObject* sender);
+  // Files dropped from a file manager (names in the system's form).
+  void FormDropFiles(const std::vector<std::string>& names);
   void BtCloseClick(TObject* sender);
   void ShuwryohClick(TObject* sender);
   void About_Me(TObject* sender);
@@ -101,6 +106,9 @@ class TFm1 : public TForm {
 
   void ResolveMembers();
   void BindHandlers();
+  // A name chosen in the open dialog or dropped: into EFileName, LastFolder
+  // its folder, the focus on EFileName.
+  void TakeChosenName(const std::string& name);
 };
 
 extern TFm1* Fm1;

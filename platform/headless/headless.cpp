@@ -25,9 +25,9 @@ int HeadlessBackend::MessageBox(const std::string& text, const std::string& capt
 
 bool HeadlessBackend::ExecuteOpenDialog(TOpenDialog& d) {
   if (!onOpenDialog) return false;
-  std::optional<std::string> path = onOpenDialog(d.InitialDir());
-  if (!path) return false;
-  d.SetFileName(*path);
+  const std::optional<Choice> choice = onOpenDialog(d.InitialDir());
+  if (!choice) return false;
+  d.SetChosen(choice->name, choice->systemForm);
   return true;
 }
 

@@ -21,7 +21,13 @@ class HeadlessBackend : public Backend {
 
   std::function<int(const std::string& text, const std::string& caption, unsigned flags)>
       onMessageBox;
-  std::function<std::optional<std::string>(const std::string& initialDir)> onOpenDialog;
+  // The dialog's answer: nothing to cancel, else the name and whether it is in
+  // the system's form (as a real dialog gives it) or already the window's.
+  struct Choice {
+    std::string name;
+    bool systemForm;
+  };
+  std::function<std::optional<Choice>(const std::string& initialDir)> onOpenDialog;
   std::function<void(TForm& f)> onRunLoop;  // runs until the form closes
   std::function<void(int x, int y)> onCursorMoved;
 

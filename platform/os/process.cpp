@@ -2,19 +2,16 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <climits>
 #include <optional>
 
-#include "platform/text/cp932.h"
+#include "platform/os/names.h"
 
 namespace {
 std::vector<std::string> args;
+std::vector<bool> refused;
 std::optional<std::string> exeOverride;
-
-std::string ToProgramText(const std::string& utf8) {
-  if (auto s = cp932::TryFromUtf8(utf8)) return *s;
-  return utf8;
-}
 }  // namespace
 
 std::string ParamStr(int n) {
@@ -24,11 +21,27 @@ std::string ParamStr(int n) {
 
 int ParamCount() { return static_cast<int>(args.size()); }
 
-void SetCommandLine(const std::vector<std::string>& cp932Args) { args = cp932Args; }
+bool ParamRefused(int n) {
+  return n >= 1 && n <= static_cast<int>(refused.size()) && refused[static_cast<std::size_t>(n - 1)];
+}
+
+void SetCommandLine(const std::vector<std::string>& cp932Args) {
+  args = cp932Args;
+  refused.assign(args.size(), false);
+}
+
+void SetSystemCommandLine(const std::vector<std::string>& systemArgs) {
+  args.clear();
+  refused.clear();
+  for (const std::string& a : systemArgs) {
+    const std::optional<std::string> name = WindowFileName(a);
+    args.push_back(name.value_or(std::string()));
+    refused.push_back(!name);
+  }
+}
 
 void SetCommandLineFromMain(int argc, char** argv) {
-  args.clear();
-  for (int i = 1; i < argc; ++i) args.push_back(ToProgramText(argv[i]));
+  SetSystemCommandLine(std::vector<std::string>(argv + std::min(argc, 1), argv + argc));
 }
 
 std::string ExecutablePath() {

@@ -7,12 +7,17 @@
 #include <string>
 #include <vector>
 
-// Argument n (1 is the first after the program name); empty when absent.
+// Argument n (1 is the first after the program name) in the window's form;
+// empty when absent or refused.
 std::string ParamStr(int n);
 int ParamCount();
+// Whether argument n came from the system as a name the window cannot hold
+// exactly (names.h): such an argument is refused, never taken for another.
+bool ParamRefused(int n);
+// Arguments already in the window's form.
 void SetCommandLine(const std::vector<std::string>& cp932Args);
-// Converts real UTF-8 arguments; a byte sequence that is not representable
-// is passed on byte for byte, so the name simply fails to open later.
+// Arguments as the system gives them, converted as a real command line is.
+void SetSystemCommandLine(const std::vector<std::string>& systemArgs);
 void SetCommandLineFromMain(int argc, char** argv);
 
 // The resolved path of the running executable (/proc/self/exe) unless

@@ -1,4 +1,5 @@
 // The backend's modal boxes: the message box and the open dialog.
+#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -47,14 +48,6 @@ class OpenFileDialog : public QFileDialog {
  private:
   bool refuseReadOnly_;
 };
-
-// A name the file services can be given back: code page 932 without the
-// private-use stand-ins for odd bytes, which no real file name means.
-std::optional<std::string> RepresentablePath(const QString& path) {
-  for (QChar ch : path)
-    if (ch.unicode() >= 0xF700 && ch.unicode() <= 0xF7FF) return std::nullopt;
-  return FromQString(path);
-}
 
 }  // namespace
 
@@ -106,12 +99,8 @@ bool QtBackend::ExecuteOpenDialog(TOpenDialog& d) {
   const int result = dialog.exec();
   Reactivate(owner);
   if (result != QDialog::Accepted || quitting_ || dialog.selectedFiles().isEmpty()) return false;
-  const std::optional<std::string> path = RepresentablePath(dialog.selectedFiles().first());
-  if (!path) {
-    Application->MessageBox(cp932::FromUtf8("オブジェクトを開けません！"), "Error!",
-                            MB_OK | MB_ICONINFORMATION);
-    return false;
-  }
-  d.SetFileName(*path);
+  // The name as the system has it; the model decides whether the window can
+  // hold it.
+  d.SetChosen(QFile::encodeName(dialog.selectedFiles().first()).toStdString(), true);
   return true;
 }

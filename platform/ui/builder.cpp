@@ -113,6 +113,10 @@ void BindEvent(TForm& form, const char* component, Event event, TNotifyEvent han
     form.OnCreate = std::move(handler);
     return;
   }
+  if (event == Event::OnActivate) {
+    form.OnActivate = std::move(handler);
+    return;
+  }
   TComponent* c = form.FindComponent(component);
   if (auto* item = dynamic_cast<TMenuItem*>(c))
     item->OnClick = std::move(handler);

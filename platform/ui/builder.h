@@ -70,7 +70,7 @@ void RegisterClass(const std::string& name, ClassEntry entry);
 // Creates the form's own properties and every component, in order.
 void BuildForm(TForm& form, const FormDef& def, std::span<const ComponentDef> components);
 
-enum class Event { OnClick, OnCreate };
+enum class Event { OnClick, OnCreate, OnActivate };
 
 template <class F>
 struct Binding {

@@ -1,7 +1,10 @@
 // The open-file dialog. Execute shows it modally through the backend and
 // returns whether a file was chosen; FileName then holds its full path in
 // code page 932. The backend honours Title, the filter (one label and one
-// pattern), DefaultExt and the "existing files only" options.
+// pattern), DefaultExt and the "existing files only" options, and hands back
+// the name in the system's form; Execute turns it into the window's form
+// only when that is exact (names.h), and otherwise returns false with
+// Refused() true and FileName unchanged.
 #pragma once
 
 #include "platform/ui/controls.h"
@@ -25,8 +28,19 @@ class TOpenDialog : public TComponent {
   void SetFileName(const std::string& f) { fileName_ = f; }
 
   bool Execute();
+  bool Refused() const { return refused_; }
+
+  // For the backend: the name chosen, in the system's form, or (a scripted
+  // stand-in for the dialog) already in the window's form.
+  void SetChosen(const std::string& name, bool systemForm) {
+    chosen_ = name;
+    chosenSystem_ = systemForm;
+  }
 
  private:
   std::string initialDir_;
   std::string fileName_;
+  std::string chosen_;
+  bool chosenSystem_ = true;
+  bool refused_ = false;
 };

@@ -176,6 +176,7 @@ void TApplication::AfterConstruction(TForm* f) {
 void TApplication::Run() {
   if (!mainForm_) return;
   Guard([this] { mainForm_->Show(); });
+  if (mainForm_->OnActivate) Guard([this] { mainForm_->OnActivate(mainForm_); });
   CurrentBackend().RunMainLoop(*mainForm_);
 }
 

@@ -14,6 +14,7 @@
 #pragma once
 
 #include <exception>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -51,6 +52,11 @@ class TForm : public TWinControl {
   TPopupMenu* PopupMenu() const { return popupMenu_; }
   void SetPopupMenu(TPopupMenu* m) { popupMenu_ = m; }
   TNotifyEvent OnCreate;
+  // After the main form is first shown, before the user can act.
+  TNotifyEvent OnActivate;
+  // Files dropped on the form from a file manager: their names in the
+  // system's form (names.h), as the drop gave them.
+  std::function<void(const std::vector<std::string>& names)> OnDropFiles;
 
   bool Showing() const { return showing_; }
   bool Modal() const { return modal_; }

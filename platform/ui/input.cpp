@@ -200,6 +200,12 @@ bool CloseBox(TForm& f) {
   return true;
 }
 
+bool DropFiles(TForm& f, const std::vector<std::string>& names) {
+  if (&f != ActiveShowingForm() || !f.Enabled()) return false;
+  if (f.OnDropFiles) Application->Guard([&] { f.OnDropFiles(names); });
+  return true;
+}
+
 bool Move(TForm& f, int left, int top) {
   if (&f != ActiveShowingForm()) return false;
   f.SetBounds(left, top, f.ClientWidth(), f.ClientHeight());

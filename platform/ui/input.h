@@ -10,6 +10,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/ui/controls.h"
 #include "platform/ui/menus.h"
@@ -43,5 +44,8 @@ bool PopupCanOpen(const TForm& f);
 bool CloseBox(TForm& f);
 // The user dragged a top-level window to an outer position.
 bool Move(TForm& f, int left, int top);
+// Files dropped on the form from a file manager (names in the system's
+// form); reaches the form only while it is the active one.
+bool DropFiles(TForm& f, const std::vector<std::string>& names);
 
 }  // namespace input

@@ -15,39 +15,48 @@ int HexDigit(char c) {
   return -1;
 }
 
+struct ReadTextResult {
+  std::string text, raw;
+  bool holdable = true;
+};
+
 // Reads a quoted text starting after its opening quote; `i` ends after the
 // closing quote.
-std::optional<std::string> ReadText(std::string_view line, std::size_t& i, std::string& error) {
-  std::string out, utf8;
-  auto flush = [&]() -> bool {
-    if (utf8.empty()) return true;
+std::optional<ReadTextResult> ReadText(std::string_view line, std::size_t& i, std::string& error) {
+  ReadTextResult r;
+  std::string utf8;
+  auto flush = [&] {
+    if (utf8.empty()) return;
     std::optional<std::string> bytes = cp932::TryFromUtf8(utf8);
-    if (!bytes) {
-      error = "text has a character that code page 932 cannot hold";
-      return false;
-    }
-    out += *bytes;
+    if (bytes)
+      r.text += *bytes;
+    else
+      r.holdable = false;
     utf8.clear();
-    return true;
+  };
+  auto add = [&](char c) {
+    utf8 += c;
+    r.raw += c;
   };
   while (i < line.size()) {
     const char c = line[i++];
     if (c == '"') {
-      if (!flush()) return std::nullopt;
-      return out;
+      flush();
+      if (!r.holdable) r.text.clear();
+      return r;
     }
     if (c != '\\') {
-      utf8 += c;
+      add(c);
       continue;
     }
     if (i >= line.size()) break;
     const char e = line[i++];
     switch (e) {
-      case '"': utf8 += '"'; break;
-      case '\\': utf8 += '\\'; break;
-      case 'r': utf8 += '\r'; break;
-      case 'n': utf8 += '\n'; break;
-      case 't': utf8 += '\t'; break;
+      case '"': add('"'); break;
+      case '\\': add('\\'); break;
+      case 'r': add('\r'); break;
+      case 'n': add('\n'); break;
+      case 't': add('\t'); break;
       case 'x': {
         const int hi = i < line.size() ? HexDigit(line[i]) : -1;
         const int lo = i + 1 < line.size() ? HexDigit(line[i + 1]) : -1;
@@ -56,8 +65,9 @@ std::optional<std::string> ReadText(std::string_view line, std::size_t& i, std::
           return std::nullopt;
         }
         i += 2;
-        if (!flush()) return std::nullopt;
-        out += static_cast<char>(hi * 16 + lo);
+        flush();
+        r.text += static_cast<char>(hi * 16 + lo);
+        r.raw += static_cast<char>(hi * 16 + lo);
         break;
       }
       default:
@@ -85,11 +95,11 @@ std::variant<std::vector<Token>, ParseError> ParseLine(std::string_view line) {
     if (c == '"') {
       ++i;
       std::string error;
-      std::optional<std::string> text = ReadText(line, i, error);
+      std::optional<ReadTextResult> text = ReadText(line, i, error);
       if (!text) return ParseError{error};
       if (i < line.size() && line[i] != ' ' && line[i] != '\t' && line[i] != '\r')
         return ParseError{"text must be followed by a space"};
-      tokens.push_back({true, std::move(*text)});
+      tokens.push_back({true, std::move(text->text), std::move(text->raw), text->holdable});
       continue;
     }
     const std::size_t start = i;
@@ -97,7 +107,7 @@ std::variant<std::vector<Token>, ParseError> ParseLine(std::string_view line) {
       if (line[i] == '"') return ParseError{"quote inside a word"};
       ++i;
     }
-    tokens.push_back({false, std::string(line.substr(start, i - start))});
+    tokens.push_back({false, std::string(line.substr(start, i - start)), {}, true});
   }
   return tokens;
 }
