@@ -128,8 +128,8 @@ void Driver::Fault(const Args& t) {
 }
 
 void Driver::Exe(const Args& t) {
-  // The path as the system names it; the script's text is UTF-8 already.
-  exePath_ = SystemFileName(Text(t, 1)).value_or(Text(t, 1));
+  // The path as the system names it: the script's text is UTF-8 already.
+  exePath_ = SystemText(t, 1);
 }
 
 // arg "TEXT" in the window's form, or arg system "TEXT" as a real command
