@@ -40,7 +40,6 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || { echo "Xvfb did not start: $(cat "$work/xvfb.log")" >&2; exit 1; }
 export DISPLAY=":$(head -n1 "$work/display")"
 export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work"
-unset VEXMOREL_SCREENSHOT VEXMOREL_EXIT_AFTER_SCREENSHOT
 
 start() {  # start NAME PROGRAM [ARG...]: one start, its line appended to NAME
   timeout 30 "$probe" "${@:2}" >>"$work/$1" || { echo "start of $2 failed" >&2; exit 1; }

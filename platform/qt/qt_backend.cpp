@@ -13,12 +13,10 @@
 #include "platform/qt/input_filter.h"
 #include "platform/qt/mirror.h"
 #include "platform/qt/popup_menu.h"
-#include "platform/qt/screenshot.h"
 #include "platform/ui/forms.h"
 
 QtBackend::QtBackend() : filter_(new InputFilter(*this)), popup_(new PopupMenuView) {
   qApp->installEventFilter(filter_);
-  ArmScreenshot(*this);
 }
 
 QtBackend::~QtBackend() {
