@@ -52,8 +52,8 @@ struct Row {
 };
 
 constexpr Row kRows[] = {
-    {"LoadAndShow", 3.0},
-    {"EncodeAndWrite", 1.5},
+    {"LoadAndShow", 2.0},
+    {"EncodeAndWrite", 1.2},
     {"LoadSettings", 0},
     {"ApplyPreset14", 0},
 };

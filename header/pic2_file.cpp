@@ -13,15 +13,11 @@ HANDLE OpenForTimes(const std::string& name, DWORD access) {
                      nullptr);
 }
 
-std::optional<SYSTEMTIME> LocalLastWriteTime(const std::string& name) {
-  HANDLE h = OpenForTimes(name, GENERIC_READ);
-  if (h == INVALID_HANDLE_VALUE) return std::nullopt;
-  FILETIME written;
-  const BOOL got = GetFileTime(h, nullptr, nullptr, &written);
-  CloseHandle(h);
-  FILETIME local;
+std::optional<SYSTEMTIME> LocalLastWriteTime(const FileStatus& status) {
+  FILETIME written, local;
   SYSTEMTIME stamp;
-  if (got && FileTimeToLocalFileTime(&written, &local) && FileTimeToSystemTime(&local, &stamp))
+  if (FileStatusLastWriteTime(status, &written) && FileTimeToLocalFileTime(&written, &local) &&
+      FileTimeToSystemTime(&local, &stamp))
     return stamp;
   return std::nullopt;
 }
@@ -85,13 +81,16 @@ LoadResult LoadPic2File(const std::string& name) {
     CloseStream(stream);
     return {failed ? LoadError::Read : LoadError::TooShort, {}};
   }
+  // The attributes and the time are those the open saw: of the very file
+  // read, and with no further system call.
   r.file.identity = StreamIdentity(stream);
+  const FileStatus status = StreamStatus(stream);
   if (CloseStream(stream) != 0) return {LoadError::Close, {}};
-  const DWORD attributes = GetFileAttributesA(name.c_str());
+  const DWORD attributes = FileStatusAttributes(status, name);
   if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & kRefusedAttributes))
     return {LoadError::SpecialAttributes, {}};
   if (!HasPic2Magic(r.file.header)) return {LoadError::NotPic2, {}};
-  r.file.fileStamp = LocalLastWriteTime(name);
+  r.file.fileStamp = LocalLastWriteTime(status);
   return r;
 }
 

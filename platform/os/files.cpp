@@ -40,6 +40,15 @@ struct timespec TimespecOf(const FILETIME& time) {
   return t;
 }
 
+DWORD AttributesOf(unsigned mode, std::string_view path) {
+  DWORD attributes = 0;
+  if (!(mode & S_IWUSR)) attributes |= FILE_ATTRIBUTE_READONLY;
+  if (IsHiddenName(path)) attributes |= FILE_ATTRIBUTE_HIDDEN;
+  if (S_ISDIR(mode)) attributes |= FILE_ATTRIBUTE_DIRECTORY;
+  if (S_ISREG(mode)) attributes |= FILE_ATTRIBUTE_ARCHIVE;
+  return attributes ? attributes : FILE_ATTRIBUTE_NORMAL;
+}
+
 }  // namespace
 
 DWORD GetFileAttributesA(const char* name) {
@@ -47,12 +56,18 @@ DWORD GetFileAttributesA(const char* name) {
   thread_local std::string path;
   struct stat st {};
   if (!SystemName(name, path) || stat(path.c_str(), &st) != 0) return INVALID_FILE_ATTRIBUTES;
-  DWORD attributes = 0;
-  if (!(st.st_mode & S_IWUSR)) attributes |= FILE_ATTRIBUTE_READONLY;
-  if (IsHiddenName(path)) attributes |= FILE_ATTRIBUTE_HIDDEN;
-  if (S_ISDIR(st.st_mode)) attributes |= FILE_ATTRIBUTE_DIRECTORY;
-  if (S_ISREG(st.st_mode)) attributes |= FILE_ATTRIBUTE_ARCHIVE;
-  return attributes ? attributes : FILE_ATTRIBUTE_NORMAL;
+  return AttributesOf(st.st_mode, path);
+}
+
+DWORD FileStatusAttributes(const FileStatus& status, const std::string& name) {
+  if (FaultDue(FileOp::GetAttributes)) return INVALID_FILE_ATTRIBUTES;
+  return AttributesOf(status.mode, name);
+}
+
+BOOL FileStatusLastWriteTime(const FileStatus& status, FILETIME* lastWrite) {
+  if (FaultDue(FileOp::CreateFile) || FaultDue(FileOp::GetFileTime)) return 0;
+  *lastWrite = status.lastWrite;
+  return 1;
 }
 
 bool PathExists(const std::string& name) {

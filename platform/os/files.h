@@ -31,6 +31,23 @@
 
 DWORD GetFileAttributesA(const char* name);
 
+// What a stream saw of its file when it opened it (StreamStatus, stream.h):
+// enough to answer the attribute and time questions without another system
+// call, about the very file that was read.
+struct FileStatus {
+  unsigned mode = 0;  // st_mode
+  FILETIME access{}, lastWrite{};
+};
+
+// GetFileAttributesA for the file of `status`, named `name` (for the hidden
+// rule). Consults the attributes seam.
+DWORD FileStatusAttributes(const FileStatus& status, const std::string& name);
+
+// The last-write time, as GetFileTime gives it on a handle opened for it.
+// Consults the CreateFile seam and then the GetFileTime seam: the time read
+// this way stands for opening a handle and asking it, and fails as either.
+BOOL FileStatusLastWriteTime(const FileStatus& status, FILETIME* lastWrite);
+
 // Whether anything (following symbolic links) has this name. Not a fault seam:
 // it only chooses which file to open, and the open reports what goes wrong.
 bool PathExists(const std::string& name);

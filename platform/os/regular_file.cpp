@@ -49,10 +49,10 @@ int OpenRegularFile(std::string_view name, bool read, bool write, struct stat* o
   // O_NONBLOCK so that a FIFO swapped in after the stat cannot hang the open.
   const int fd = open(path.c_str(), access | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
   if (fd < 0) return -1;
-  // O_NONBLOCK is the only status flag the open set that F_SETFL can
-  // change, so clearing them all makes the descriptor blocking without
-  // asking for the flags first.
-  if (fstat(fd, &st) != 0 || !Acceptable(st, write) || fcntl(fd, F_SETFL, 0) != 0) {
+  // O_NONBLOCK stays set: it means nothing for a regular file, and only a
+  // regular file is kept open, so clearing it would be a system call for
+  // nothing on every load.
+  if (fstat(fd, &st) != 0 || !Acceptable(st, write)) {
     const int error = errno;
     close(fd);
     errno = error;

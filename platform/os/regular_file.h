@@ -19,7 +19,8 @@
 // may keep one buffer); false for a name no system call can take.
 bool SystemName(std::string_view name, std::string& path);
 
-// A close-on-exec, blocking descriptor of the regular file `name`, open for
+// A close-on-exec descriptor of the regular file `name` (O_NONBLOCK, which a
+// regular file ignores), open for
 // reading and/or writing; -1 on failure. `opened`, when given, receives the
 // status of the very file the descriptor refers to.
 int OpenRegularFile(std::string_view name, bool read, bool write,

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "platform/os/faults.h"
+#include "platform/os/filetime.h"
 #include "platform/os/regular_file.h"
 
 struct Stream {
@@ -15,6 +16,7 @@ struct Stream {
   bool writable = false;
   bool failed = false;  // an injected fault, which stdio's error flag does not see
   FileIdentity identity;
+  FileStatus status;
   Direction last = Direction::None;
   // stdio's own buffer would cost an fstat and an allocation on the first
   // transfer; the header is 120 bytes, and longer reads bypass the buffer.
@@ -57,6 +59,9 @@ Stream* OpenStream(const std::string& name, const char* mode) {
   stream->failed = false;
   stream->identity = {static_cast<std::uint64_t>(opened.st_dev),
                       static_cast<std::uint64_t>(opened.st_ino)};
+  stream->status = {static_cast<unsigned>(opened.st_mode),
+                    UnixToFileTime(opened.st_atim.tv_sec, opened.st_atim.tv_nsec),
+                    UnixToFileTime(opened.st_mtim.tv_sec, opened.st_mtim.tv_nsec)};
   // A failure leaves stdio's own buffer, which works as well.
   setvbuf(file, stream->buffer, _IOFBF, sizeof stream->buffer);
   return stream;
@@ -95,6 +100,8 @@ bool StreamFailed(const Stream* stream) {
 }
 
 FileIdentity StreamIdentity(const Stream* stream) { return stream ? stream->identity : FileIdentity{}; }
+
+FileStatus StreamStatus(const Stream* stream) { return stream ? stream->status : FileStatus{}; }
 
 int CloseStream(Stream* stream) {
   const bool fault = FaultDue(FileOp::StreamClose);

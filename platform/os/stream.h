@@ -21,6 +21,8 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/os/files.h"
+
 struct Stream;
 
 // Null on failure.
@@ -49,3 +51,6 @@ struct FileIdentity {
 
 // The identity of the file as it was opened (no system call).
 FileIdentity StreamIdentity(const Stream* stream);
+
+// The file's status as it was opened (no system call); see files.h.
+FileStatus StreamStatus(const Stream* stream);
