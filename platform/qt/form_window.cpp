@@ -20,6 +20,8 @@ Qt::WindowFlags FormWindowFlags(const TForm& f) {
 FormWindow::FormWindow(TForm& form, QWidget* owner) : QWidget(owner, FormWindowFlags(form)), form_(form) {
   setFocusPolicy(Qt::NoFocus);
   setAutoFillBackground(true);
+  // Files from a file manager; the input filter decides what a drop does.
+  setAcceptDrops(true);
 }
 
 void FormWindow::closeEvent(QCloseEvent* e) {

@@ -1,12 +1,18 @@
 #include "platform/qt/input_filter.h"
 
 #include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QMimeData>
+#include <QUrl>
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <algorithm>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "platform/qt/convert.h"
 #include "platform/qt/edit_widget.h"
@@ -42,6 +48,18 @@ bool IsMenuGesture(const QKeyEvent& e) {
          (e.key() == Qt::Key_F10 && (e.modifiers() & ~Qt::KeypadModifier) == Qt::ShiftModifier);
 }
 
+// The dragged files' names in the system's form; nothing unless the data
+// is local files only.
+std::optional<std::vector<std::string>> LocalFiles(const QMimeData* data) {
+  if (!data || !data->hasUrls() || data->urls().isEmpty()) return std::nullopt;
+  std::vector<std::string> names;
+  for (const QUrl& url : data->urls()) {
+    if (!url.isLocalFile()) return std::nullopt;
+    names.push_back(QFile::encodeName(url.toLocalFile()).toStdString());
+  }
+  return names;
+}
+
 bool PointerStillOver(const QWidget& w) {
   return w.isVisible() && w.rect().contains(w.mapFromGlobal(QCursor::pos()));
 }
@@ -75,6 +93,9 @@ bool InputFilter::eventFilter(QObject* o, QEvent* e) {
       return true;
     case QEvent::FocusIn:
     case QEvent::WindowActivate: SyncFocusLater(*form); return false;
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop: Drag(*form, static_cast<QDropEvent&>(*e)); return true;
     default: return false;
   }
 }
@@ -146,6 +167,22 @@ void InputFilter::MouseMove(QWidget& w, QMouseEvent& e) {
   pressedInside_ = inside;
   if (TControl* c = backend_.ControlAt(&w)) Hover(*c, inside);
   if (auto* b = qobject_cast<QPushButton*>(&w)) b->setDown(inside);
+}
+
+// A drag over a form: files are offered to the model, which decides what a
+// drop does; text is refused everywhere, so an edit never takes it.
+void InputFilter::Drag(TForm& form, QDropEvent& e) {
+  const std::optional<std::vector<std::string>> names = LocalFiles(e.mimeData());
+  if (!names) {
+    e.ignore();
+    return;
+  }
+  if (e.type() != QEvent::Drop) {
+    e.acceptProposedAction();
+    return;
+  }
+  e.acceptProposedAction();
+  input::DropFiles(form, *names);
 }
 
 void InputFilter::Hover(TControl& c, bool inside) {

@@ -12,12 +12,15 @@
 // the pointer crosses the pressed control's edge. The context-menu gesture
 // opens the form's popup menu when the model lets it (the Menu key and
 // Shift+F10 too). Qt's own focus changes are put back to the model's focus.
-// Leaves out arrow keys between controls: the model has no names for them.
+// Files dragged from a file manager go to input::DropFiles, anywhere on a
+// form; dragged text is refused, also by the edits. Leaves out arrow keys
+// between controls: the model has no names for them.
 #pragma once
 
 #include <QObject>
 #include <vector>
 
+class QDropEvent;
 class QKeyEvent;
 class QMouseEvent;
 class QWidget;
@@ -37,6 +40,7 @@ class InputFilter : public QObject {
   bool MousePress(QWidget& w, QMouseEvent& e);
   bool MouseRelease(QWidget& w, QMouseEvent& e);
   void MouseMove(QWidget& w, QMouseEvent& e);
+  void Drag(TForm& form, QDropEvent& e);
   void Hover(TControl& c, bool inside);
   void SyncFocusLater(TForm& form);
 

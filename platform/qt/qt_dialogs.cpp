@@ -1,6 +1,8 @@
 // The backend's modal boxes: the message box and the open dialog.
 #include <QFile>
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QTreeView>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -49,6 +51,19 @@ class OpenFileDialog : public QFileDialog {
   bool refuseReadOnly_;
 };
 
+// Room for every column of the detail view: the name takes what is left,
+// the size, type and date columns are as wide as their texts.
+void FitColumns(QFileDialog& dialog) {
+  dialog.setViewMode(QFileDialog::Detail);
+  dialog.resize(760, 460);
+  if (auto* view = dialog.findChild<QTreeView*>()) {
+    QHeaderView* header = view->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+  }
+}
+
 }  // namespace
 
 int QtBackend::MessageBox(const std::string& text, const std::string& caption, unsigned flags) {
@@ -96,6 +111,7 @@ bool QtBackend::ExecuteOpenDialog(TOpenDialog& d) {
   dialog.setLabelText(QFileDialog::FileType, QStringLiteral("ファイルの種類:"));
   dialog.setLabelText(QFileDialog::Accept, QStringLiteral("開く(&O)"));
   dialog.setLabelText(QFileDialog::Reject, QStringLiteral("キャンセル"));
+  FitColumns(dialog);
   const int result = dialog.exec();
   Reactivate(owner);
   if (result != QDialog::Accepted || quitting_ || dialog.selectedFiles().isEmpty()) return false;
