@@ -7,7 +7,7 @@
 // inside the 120 header bytes (take them from Span()). The calendar arithmetic
 // of the creation time lives in header_time.h, included here so that one
 // include gives every conversion. Which edit a value comes from or goes to is
-// left to the caller.
+// the field table's (field_texts.h).
 #pragma once
 
 #include <cstdint>

@@ -7,7 +7,8 @@
 // field is always reached by its entry and never by a struct overlay.
 // Integers in the header are unsigned and big-endian. Assumes callers pass
 // spans that lie inside the 120 bytes (the layout table's spans always do).
-// Reading and writing the file is left to the loader and the writer.
+// Reading and writing the file is pic2_file.h's; the texts the fields are
+// shown as, field_texts.h's.
 #pragma once
 
 #include <array>
