@@ -18,6 +18,7 @@
 
 #include "app/main_window.h"
 #include "app/program.h"
+#include "app/settings_load.h"
 #include "fuzz/program_state.h"
 #include "settings/config_dialog.h"
 #include "settings/settings_file.h"
