@@ -58,12 +58,15 @@ void TFm1::ShowTexts(const HeaderTexts& texts) {
 }
 
 void TFm1::FormCreate(TObject*) {
-  // Centre on the screen; "/ 2" truncates toward zero, as the arithmetic of
-  // the class library does.
-  SetLeft((Screen->Width() - Width()) / 2);
-  SetTop((Screen->Height() - Height()) / 2);
   if (const std::string arg = ParamStr(1); !arg.empty()) EFileName->SetText(arg);
-  PointToOpenButton();
+  // Centre on the screen ("/ 2" truncates toward zero, as the arithmetic of
+  // the class library does) and point at BtOpen; both read the frame, so
+  // they run again if the window finds another one once it is shown.
+  Place([this] {
+    SetLeft((Screen->Width() - Width()) / 2);
+    SetTop((Screen->Height() - Height()) / 2);
+    PointToOpenButton();
+  });
 }
 
 void TFm1::FormActivate(TObject*) {

@@ -50,12 +50,15 @@ void TFm1::BtConfigClick(TObject*) {
     return;
   }
   TFConfig& d = *FConfig;
-  d.SetTop(Top());
-  d.SetLeft(Left());
-  // The frame sum is halved once; vertically the point lies one bottom-frame
-  // thickness below the centre of BClose.
-  SetCursorPos(d.Left() + d.BClose->Left() + (d.BClose->Width() + d.Width() - d.ClientWidth()) / 2,
-               d.Top() + (d.Height() - d.ClientHeight()) + d.BClose->Top() +
-                   d.BClose->Height() / 2);
+  // Placed again if the dialog finds another frame once it is shown.
+  d.Place([this, &d] {
+    d.SetTop(Top());
+    d.SetLeft(Left());
+    // The frame sum is halved once; vertically the point lies one
+    // bottom-frame thickness below the centre of BClose.
+    SetCursorPos(d.Left() + d.BClose->Left() + (d.BClose->Width() + d.Width() - d.ClientWidth()) / 2,
+                 d.Top() + (d.Height() - d.ClientHeight()) + d.BClose->Top() +
+                     d.BClose->Height() / 2);
+  });
   d.ShowModal();
 }

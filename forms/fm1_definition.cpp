@@ -174,7 +174,8 @@ const std::array kComponents = {
                  .autoSize = false},
 
     // The popup menu, in menu order.
-    ComponentDef{.cls = "TPopupMenu", .name = "Popup"},
+    ComponentDef{.cls = "TPopupMenu", .name = "Popup",
+                 .popupAlignment = TPopupAlignment::paCenter},
     Item("Sanshow", "Popup", "参照 (&O)", Ctrl('O')),
     Item("Yomikomi", "Popup", "読込 (&R)", Ctrl('M')),
     Item("Kakikomi", "Popup", "書込 (&W)", Ctrl('S'), false),

@@ -1,13 +1,13 @@
 // The view of a TEdit: a QLineEdit that shows the model's bytes and hands
 // back only what the user edits.
 //
-// Typing, pasting and input methods are the QLineEdit's own; an edit that
-// would hold a character code page 932 cannot represent, or more bytes than
-// the TEdit's MaxLength, is refused whole, and the previous text stays. A
-// text the program set that is already longer than MaxLength may still be
-// shortened. Each accepted change reaches the model as input::EditChanged.
-// Leaves out cutting a paste down to what fits: a paste too long for
-// MaxLength is refused whole.
+// Typing, pasting (keys, middle button) and input-method commits are the
+// QLineEdit's own; what they insert is cut, as typing is, to the characters
+// that fit whole within the TEdit's MaxLength, counting the bytes that stay
+// around it, and ends before the first character code page 932 cannot
+// represent. A text the program set that is already longer than MaxLength
+// may still be shortened. Dropped text is refused: the platform's edits
+// take none. Each accepted change reaches the model as input::EditChanged.
 #pragma once
 
 #include <QLineEdit>

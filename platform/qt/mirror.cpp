@@ -38,9 +38,12 @@ void ApplyLook(TControl& c, QWidget& w) {
   if (dynamic_cast<EditWidget*>(&w)) {
     SetColours(w, QPalette::Base, QPalette::Text, c);
   } else if (auto* button = dynamic_cast<QPushButton*>(&w)) {
+    // The platform's push buttons draw their captions in the system's
+    // button-text colour, grey when disabled, whatever the font's colour.
     QPalette pal = button->palette();
     for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive})
-      pal.setColor(g, QPalette::ButtonText, ToQColor(c.Font().Color));
+      pal.setColor(g, QPalette::ButtonText, ToQColor(clBtnText));
+    pal.setColor(QPalette::Disabled, QPalette::ButtonText, ToQColor(clGrayText));
     button->setPalette(pal);
   }
   ApplyBounds(c, w);

@@ -2,7 +2,9 @@
 // with its control after a change.
 //
 // TPanel and TCuteButton become painted panels, TGroupBox a painted group
-// box, TLabel a painted label, TEdit an EditWidget, TButton a QPushButton.
+// box, TLabel a painted label, TEdit an EditWidget, TButton a QPushButton
+// (its caption in the system's button-text colour: push buttons do not use
+// their font's colour; labels, panels and edits do).
 // No widget takes the focus on its own (Qt::NoFocus): the model decides
 // where the focus is and the backend gives it. Geometry is the model's,
 // relative to the parent; an AutoSize label takes the size of its caption.

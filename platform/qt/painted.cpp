@@ -50,8 +50,18 @@ void PanelWidget::paintEvent(QPaintEvent*) {
   p.fillRect(r, ToQColor(panel_.Color()));
   if (panel_.Caption().empty()) return;
   PrepareText(p, panel_);
-  p.drawText(r, HorizontalFlag(panel_.Alignment()) | Qt::AlignVCenter | Qt::TextShowMnemonic,
-             ToQString(panel_.Caption()));
+  const int flags = HorizontalFlag(panel_.Alignment()) | Qt::AlignVCenter | Qt::TextShowMnemonic;
+  const QString caption = ToQString(panel_.Caption());
+  // A plain panel keeps its caption when disabled; a button drawn as a
+  // panel shows that it cannot be pressed.
+  if (isEnabled() || !panel_.IsPushButton()) {
+    p.drawText(r, flags, caption);
+    return;
+  }
+  p.setPen(kBtnHighlight);
+  p.drawText(r.translated(1, 1), flags, caption);
+  p.setPen(kGrayText);
+  p.drawText(r, flags, caption);
 }
 
 GroupBoxWidget::GroupBoxWidget(TGroupBox& box, QWidget* parent) : QWidget(parent), box_(box) {}

@@ -7,8 +7,9 @@
 // at the top left and dark at the bottom right; a group box's etched frame
 // under its caption; a label's text at the top of its bounds. A "&" in a
 // caption underlines the next character. Panels and group boxes do not grey
-// their captions when disabled (the class library does not either); labels
-// draw the embossed grey text while they or a container are disabled.
+// their captions when disabled (the class library does not either), but a
+// button drawn as a panel (the bevel button) does; it and labels draw the
+// embossed grey text while they or a container are disabled.
 #pragma once
 
 #include <QWidget>

@@ -32,7 +32,13 @@ void PopupMenuView::Show(TForm& form, const QPoint& globalPos, QWidget* parent) 
   if (!form.PopupMenu() || !actions_.empty()) return;
   QMenu menu(parent);
   Fill(menu, form.PopupMenu()->Items());
-  QAction* chosen = menu.exec(globalPos);
+  QPoint at = globalPos;
+  switch (form.PopupMenu()->Alignment()) {
+    case TPopupAlignment::paCenter: at.rx() -= menu.sizeHint().width() / 2; break;
+    case TPopupAlignment::paRight: at.rx() -= menu.sizeHint().width(); break;
+    default: break;
+  }
+  QAction* chosen = menu.exec(at);
   TMenuItem* item = nullptr;
   for (auto& [i, a] : actions_)
     if (a == chosen) item = i;

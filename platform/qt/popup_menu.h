@@ -1,7 +1,8 @@
 // The form's popup menu as a QMenu, built afresh at each opening from the
 // model's menu tree: captions with their "&" letters, submenus, separators
 // for "-", each item's own enabled flag, and the shortcut text beside it
-// ("Ctrl+O", "F5"). Shortcuts are only shown: the model dispatches them,
+// ("Ctrl+O", "F5"). It opens by the menu's Alignment: its top-left, top
+// centre or top-right at the point given. Shortcuts are only shown: the model dispatches them,
 // so no QAction carries one. The chosen item goes to input::ChooseMenuItem
 // after the menu has closed.
 #pragma once

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QCursor>
 #include <QDialog>
+#include <QElapsedTimer>
+#include <QWindow>
 #include <QEventLoop>
 #include <QScreen>
 
@@ -79,11 +81,31 @@ void QtBackend::ShowForm(TForm& f) {
     Mirror(f, *window);
     for (Change what : {Change::Text, Change::Look, Change::Bounds}) FormChanged(f, what);
   }
+  const FrameExtents assumed = Frame(f);
   window->setWindowModality(f.Modal() ? Qt::WindowModal : Qt::NonModal);
   window->move(f.Left(), f.Top());
   window->show();
   window->raise();
   window->activateWindow();
+  // A window manager that does not answer the frame request (twm) shows
+  // its frame only around the mapped window: measure it there, and let the
+  // form place itself again before the user's input is let through.
+  WaitUntilMapped(*window);
+  const FrameExtents real = Frame(f);
+  probedFrames_[&f] = real;
+  if (real.left != assumed.left || real.top != assumed.top || real.right != assumed.right ||
+      real.bottom != assumed.bottom)
+    f.FrameMeasured();
+}
+
+void QtBackend::WaitUntilMapped(QWidget& window) {
+  const QWindow* handle = window.windowHandle();
+  QElapsedTimer waited;
+  waited.start();
+  while (handle && !handle->isExposed() && waited.elapsed() < kMapTimeoutMs)
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+  // The frame window's geometry arrives with the events that follow.
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void QtBackend::HideForm(TForm& f) {

@@ -11,7 +11,9 @@
 // components outlive their widgets (the windows go with the backend, after
 // the program's entry has returned). A window not shown has the frame the
 // window manager says it will give (frame_probe.h), asked once per form;
-// a shown one has its real frame.
+// a shown one has its real frame. Showing a form waits (at most a second,
+// without user input) until its window is mapped, and reports a frame that
+// differs from the one assumed to the form (TForm::FrameMeasured).
 #pragma once
 
 #include <QPoint>
@@ -69,6 +71,8 @@ class QtBackend : public Backend {
   // Gives the keyboard back to `window` after a modal box over it closed.
   void Reactivate(QWidget* window);
   void LookChangedBelow(TWinControl& parent);
+  static void WaitUntilMapped(QWidget& window);
+  static constexpr int kMapTimeoutMs = 1000;
 
   std::unordered_map<const TComponent*, QWidget*> widgets_;
   std::unordered_map<const QWidget*, TControl*> controls_;

@@ -103,6 +103,8 @@ void BuildForm(TForm& form, const FormDef& def, std::span<const ComponentDef> co
       ApplyMenuItem(*item, form, d);
     else if (auto* dialog = dynamic_cast<TOpenDialog*>(c))
       ApplyOpenDialog(*dialog, d);
+    else if (auto* menu = dynamic_cast<TPopupMenu*>(c); menu && d.popupAlignment)
+      menu->SetAlignment(*d.popupAlignment);
     if (it->second.apply) it->second.apply(*c, d);
   }
   if (def.popupMenu) form.SetPopupMenu(Member<TPopupMenu>(form, def.popupMenu));

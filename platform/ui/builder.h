@@ -43,6 +43,7 @@ struct ComponentDef {
   const char* title = nullptr;       // open dialog, UTF-8
   const char* filter = nullptr;      // open dialog: "label|pattern"
   const char* defaultExt = nullptr;  // open dialog
+  std::optional<TPopupAlignment> popupAlignment{};
 };
 
 struct FormDef {

@@ -24,6 +24,21 @@ int TForm::Height() const {
   return ClientHeight() + fr.top + fr.bottom;
 }
 
+void TForm::Place(std::function<void()> place) {
+  place_ = std::move(place);
+  place_();
+}
+
+void TForm::FrameMeasured() {
+  if (!place_) return;
+  const std::function<void()> place = std::move(place_);
+  place_ = nullptr;
+  if (Application)
+    Application->Guard(place);
+  else
+    place();
+}
+
 void TForm::Show() {
   if (showing_) return;
   showing_ = true;

@@ -2,7 +2,9 @@
 //
 // A form's Left and Top are its outer position on the screen; its client
 // size is fixed by its definition, and its outer size adds the frame that
-// the backend reports. The form keeps the control that has its keyboard
+// the backend reports. A backend may learn the true frame only once the
+// window is on the screen: a placement that reads the outer size goes
+// through Place, and runs again when the backend reports another frame. The form keeps the control that has its keyboard
 // focus; when that control can no longer take it (a container above it was
 // disabled), the focus moves to the first control in tab order that can.
 //
@@ -39,6 +41,14 @@ class TForm : public TWinControl {
   int ClientWidth() const { return TControl::Width(); }
   int ClientHeight() const { return TControl::Height(); }
   void SetClientSize(int w, int h) { SetBounds(Left(), Top(), w, h); }
+
+  // Runs `place` (which sets the form's position, and may move the pointer,
+  // from formulas over the outer size) and keeps it for FrameMeasured.
+  void Place(std::function<void()> place);
+  // The backend found, once the form was shown, a frame other than the one
+  // it reported before: the kept placement runs once more, before any
+  // input reaches the form.
+  void FrameMeasured();
 
   TBorderStyle BorderStyle() const { return borderStyle_; }
   void SetBorderStyle(TBorderStyle s) { borderStyle_ = s; }
@@ -89,6 +99,7 @@ class TForm : public TWinControl {
   bool showing_ = false;
   bool modal_ = false;
   TWinControl* active_ = nullptr;
+  std::function<void()> place_;
 };
 
 class TScreen {

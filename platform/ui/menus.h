@@ -2,7 +2,8 @@
 // own enabled flag and a click event. A shortcut acts only while its item and
 // every item above it in the tree (the submenus it sits in) are enabled, and
 // is consumed either way. AutoPopup says whether the context-menu gesture
-// opens the menu.
+// opens the menu; Alignment, which part of the menu's top edge lies at the
+// point where it opens.
 #pragma once
 
 #include "platform/ui/controls.h"
@@ -46,6 +47,8 @@ class TPopupMenu : public TComponent {
   const TMenuItem& Items() const { return *root_; }
   bool AutoPopup() const { return autoPopup_; }
   void SetAutoPopup(bool v);
+  TPopupAlignment Alignment() const { return alignment_; }
+  void SetAlignment(TPopupAlignment a) { alignment_ = a; }
 
   // The item whose shortcut is `code`, anywhere in the tree, or null.
   TMenuItem* FindShortCut(TShortCut code) const;
@@ -53,4 +56,5 @@ class TPopupMenu : public TComponent {
  private:
   TMenuItem* root_;
   bool autoPopup_ = true;
+  TPopupAlignment alignment_ = TPopupAlignment::paLeft;
 };

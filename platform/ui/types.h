@@ -19,6 +19,8 @@ inline constexpr TColor clSilver = 0xC0C0C0;
 inline constexpr TColor clWhite = 0xFFFFFF;
 inline constexpr TColor clYellow = 0x00FFFF;
 inline constexpr TColor clBtnFace = 0xFF00000F;
+inline constexpr TColor clGrayText = 0xFF000011;
+inline constexpr TColor clBtnText = 0xFF000012;
 
 // A font as a definition gives it. A negative height is the character height
 // in pixels. The face name is kept in UTF-8: it is handed to the display only.
@@ -61,6 +63,9 @@ constexpr TShortCut ShortCut(WORD key, TShiftState s) {
 
 enum class TPanelBevel { bvNone, bvLowered, bvRaised };
 enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
+// Where a popup menu opens: its top-left, top-right or top centre at the
+// point it is opened at.
+enum class TPopupAlignment { paLeft, paRight, paCenter };
 
 // Message-box flags and results, with the Windows values.
 inline constexpr unsigned MB_OK = 0x0;
