@@ -38,8 +38,9 @@ void Fixtures::Make() {
   scenario::WritePic2(Dir() + "/a.p2", valid);
 
   Pic2Header blank = valid;
-  scenario::SetText(blank, F::Author, "");
-  scenario::SetText(blank, F::SubTitle, "");
+  // A text field shows nothing only when it begins with a NUL.
+  SetBytes(blank, F::Author, std::string(1, '\0'));
+  SetBytes(blank, F::SubTitle, std::string(1, '\0'));
   scenario::WritePic2(Dir() + "/blank.p2", blank);
 
   Pic2Header odd = valid;

@@ -4,7 +4,7 @@
 //                     presets "OFfSNDx", "ASN", "TX", "")
 //   nocfg/            a folder without settings
 //   a.p2              a valid header (author "Taro", subtitle "Sub", ...)
-//   blank.p2          the same with empty author and subtitle
+//   blank.p2          the same with author and subtitle that show empty
 //   odd.p2            author "A", an invalid pair 0x81 0x20, "B"; subtitle in
 //                     half-width kana; main title 29 letters and a lead byte
 //                     cut off by the field's end

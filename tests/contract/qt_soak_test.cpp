@@ -24,8 +24,8 @@ namespace contract {
 namespace {
 
 constexpr std::uint64_t kSeed = 20261211;
-constexpr int kSessions = 3;
-constexpr int kActionsPerSession = 120;
+constexpr int kSessions = 4;
+constexpr int kActionsPerSession = 250;
 
 // The names the soak's state questions ask about, in their order.
 std::vector<std::string> AskedNames() {
