@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libbenchmark-dev libx11-dev libxcb1-dev
   clang-14 libclang-rt-14-dev
   fonts-ipafont-gothic fontconfig qt6-translations-l10n
-  xvfb xauth x11-utils xdotool imagemagick twm
+  xvfb xauth x11-utils xdotool imagemagick twm xfonts-base xfonts-75dpi
   desktop-file-utils shared-mime-info libglib2.0-bin librsvg2-bin
   dpkg-dev file strace
 )

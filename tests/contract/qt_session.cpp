@@ -132,15 +132,15 @@ void TypeCharacter(QWidget* w, QChar ch) {
 
 }  // namespace
 
-QtSession::QtSession() {
-  responder_ = new QTimer(qApp);
-  responder_->setInterval(5);
-  QObject::connect(responder_, &QTimer::timeout, qApp, [this] { Respond(); });
-}
+QtSession::QtSession() = default;
 
-QtSession::~QtSession() {
-  Finish();
-  delete responder_;
+QtSession::~QtSession() { Finish(); }
+
+void QtSession::Tick() {
+  // A fresh timer each time: a timer does not fire again inside its own
+  // slot, and acting on one window may run the loop of another.
+  QTimer::singleShot(5, responder_, [this] { Tick(); });
+  Respond();
 }
 
 QWidget* QtSession::WidgetOf(const std::string& name) const {
@@ -151,7 +151,8 @@ QWidget* QtSession::WidgetOf(const std::string& name) const {
 void QtSession::Launch() {
   backend_ = std::make_unique<ContractBackend>(*this);
   InstallBackend(backend_.get());
-  responder_->start();
+  responder_ = new QObject(qApp);
+  Tick();
   app_ = std::make_unique<TApplication>();
   Application->Initialize();
   Application->SetTitle("Vexmorel");
@@ -169,7 +170,8 @@ void QtSession::Finish() {
   app_.reset();
   InstallBackend(nullptr);
   backend_.reset();
-  responder_->stop();
+  delete responder_;
+  responder_ = nullptr;
   // A closed main window asks the application to quit, which no loop took
   // here: run one to clear that request, or every later modal loop would
   // end at once.
@@ -300,17 +302,22 @@ bool QtSession::Act(const Tokens& t) {
 }
 
 void QtSession::Respond() {
-  if (responding_) return;
-  responding_ = true;
-  if (QWidget* popup = QApplication::activePopupWidget(); qobject_cast<QMenu*>(popup))
+  QWidget* popup = QApplication::activePopupWidget();
+  QWidget* modal = QApplication::activeModalWidget();
+  QWidget* target = qobject_cast<QMenu*>(popup) ? popup : modal;
+  // Acting on a window may bring up another (the open dialog's refusal)
+  // whose loop runs inside the act: that one is answered, not this again.
+  if (!target || std::find(acting_.begin(), acting_.end(), target) != acting_.end()) return;
+  acting_.push_back(target);
+  if (target == popup)
     ChooseInMenu(*popup);
-  else if (QWidget* modal = QApplication::activeModalWidget(); modal && !modal->isActiveWindow())
+  else if (!modal->isActiveWindow())
     modal->activateWindow();  // a person answers a box once it has the keyboard
   else if (qobject_cast<QMessageBox*>(modal))
     AnswerBox(*modal);
   else if (qobject_cast<QFileDialog*>(modal))
     AnswerOpenDialog(*modal);
-  responding_ = false;
+  acting_.pop_back();
 }
 
 void QtSession::AnswerBox(QWidget& w) {

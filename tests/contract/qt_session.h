@@ -17,7 +17,7 @@
 
 #include "tests/contract/session.h"
 
-class QTimer;
+class QObject;
 class QWidget;
 class TApplication;
 class TMenuItem;
@@ -46,6 +46,7 @@ class QtSession : public Session {
 
  private:
   friend class ContractBackend;
+  void Tick();
   void Respond();
   void AnswerBox(QWidget& box);
   void AnswerOpenDialog(QWidget& dialog);
@@ -56,8 +57,8 @@ class QtSession : public Session {
 
   std::unique_ptr<ContractBackend> backend_;
   std::unique_ptr<TApplication> app_;
-  QTimer* responder_ = nullptr;
-  bool responding_ = false;
+  QObject* responder_ = nullptr;  // the context of the responder's timers
+  std::vector<QWidget*> acting_;  // the windows the responder is acting on
   // What the responder does with the box or dialog now up.
   std::string boxGesture_;
   bool boxAnswered_ = false;
