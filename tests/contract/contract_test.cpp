@@ -91,6 +91,8 @@ constexpr Case kCases[] = {
     // The open dialog.
     {"the open dialog: a choice, then a cancel", true, nullptr,
      "choose \"$DIR/a.p2\"\nclick BtOpen\nchoose cancel\nclick BtOpen\nkey Enter\n"},
+    {"the open dialog: a name the window cannot hold is refused", true, nullptr,
+     "choose system \"$DIR/波〜.p2\"\nclick BtOpen\nchoose \"$DIR/a.p2\"\nkey Alt+O\n"},
 
     // The settings dialog.
     {"the settings dialog is modal and keeps its texts", true, nullptr,

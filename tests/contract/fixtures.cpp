@@ -49,7 +49,10 @@ void Fixtures::Make() {
   SetBytes(odd, F::MainTitle, std::string(29, 'x') + "\x88");
   scenario::WritePic2(Dir() + "/odd.p2", odd);
 
-  for (const char* name : {"/a.p2", "/blank.p2", "/odd.p2"}) SetTime(Dir() + name);
+  // A name code page 932 cannot hold exactly ("〜" would come back as "～").
+  scenario::WritePic2(Dir() + "/波〜.p2", valid);
+
+  for (const char* name : {"/a.p2", "/blank.p2", "/odd.p2", "/波〜.p2"}) SetTime(Dir() + name);
 }
 
 std::string Fixtures::Expand(const std::string& text) const {

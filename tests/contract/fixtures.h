@@ -8,6 +8,7 @@
 //   odd.p2            author "A", an invalid pair 0x81 0x20, "B"; subtitle in
 //                     half-width kana; main title 29 letters and a lead byte
 //                     cut off by the field's end
+//   波〜.p2           a valid header under a name the window cannot hold
 // Every file's last-write time is 2001-09-09 01:46:40 UTC.
 #pragma once
 

@@ -53,13 +53,14 @@ HeadlessSession::HeadlessSession() {
     return answer;
   };
   backend_.onOpenDialog = [this](const std::string& dir) {
-    std::optional<std::string> choice;
+    std::optional<Choice> choice;
     if (!choices_.empty()) {
       choice = choices_.front();
       choices_.pop_front();
     }
-    Event("opendialog " + drive::Quote(dir) + " -> " + (choice ? drive::Quote(*choice) : "cancel"));
-    return choice;
+    Event("opendialog " + drive::Quote(dir) + " -> " + (choice ? "chosen" : "cancel"));
+    return choice ? std::optional<HeadlessBackend::Choice>({choice->name, choice->system})
+                  : std::nullopt;
   };
   backend_.onCursorMoved = [this](int x, int y) {
     PointerMoved(x, y);

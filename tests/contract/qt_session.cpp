@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
 #include <QFileDialog>
 #include <QInputMethodEvent>
 #include <QLineEdit>
@@ -42,7 +43,7 @@ class ContractBackend : public QtBackend {
   }
 
   bool ExecuteOpenDialog(TOpenDialog& d) override {
-    s_.choice_ = std::optional<std::string>();
+    s_.choice_ = std::optional<Session::Choice>();
     if (!s_.choices_.empty()) {
       s_.choice_ = s_.choices_.front();
       s_.choices_.pop_front();
@@ -51,8 +52,7 @@ class ContractBackend : public QtBackend {
     const std::string dir = d.InitialDir();
     const bool chosen = QtBackend::ExecuteOpenDialog(d);
     s_.choice_.reset();
-    s_.Event("opendialog " + drive::Quote(dir) + " -> " +
-             (chosen ? drive::Quote(d.FileName()) : std::string("cancel")));
+    s_.Event("opendialog " + drive::Quote(dir) + " -> " + (chosen ? "chosen" : "cancel"));
     return chosen;
   }
 
@@ -363,7 +363,8 @@ void QtSession::AnswerOpenDialog(QWidget& dialog) {
     return;
   }
   name->setFocus();
-  name->setText(ToQString(**choice_));
+  const Choice& c = **choice_;
+  name->setText(c.system ? QFile::decodeName(QByteArray::fromStdString(c.name)) : ToQString(c.name));
   SendKey(name, Qt::Key_Return, {}, QStringLiteral("\r"));
 }
 

@@ -62,7 +62,7 @@ class QtSession : public Session {
   // What the responder does with the box or dialog now up.
   std::string boxGesture_;
   bool boxAnswered_ = false;
-  std::optional<std::optional<std::string>> choice_;
+  std::optional<std::optional<Choice>> choice_;
   bool choiceSubmitted_ = false;
   QStringList menuPath_;
   std::vector<QWidget*> menusActed_;

@@ -10,6 +10,7 @@
 #include "platform/ui/extctrls.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/stdctrls.h"
+#include "settings/config_dialog.h"
 
 namespace contract {
 namespace {
@@ -73,7 +74,6 @@ void ResetProgram(const Start& start) {
   Header = {};
   FileStamp = {};
   LastFolder.clear();
-  Proceed = false;
   ClearFaults();
   SetExecutablePath(start.exe);
   SetCommandLine(start.arg ? std::vector<std::string>{*start.arg} : std::vector<std::string>{});
@@ -91,9 +91,11 @@ bool Session::Common(const Tokens& t) {
   const std::string& cmd = t[0].text;
   if (cmd == "answer" && t.size() == 2) {
     answers_.push_back(t[1].text);
+  } else if (cmd == "choose" && t.size() == 3 && t[1].text == "system") {
+    choices_.push_back(Choice{t[2].raw, true});
   } else if (cmd == "choose" && t.size() == 2) {
     if (t[1].quoted)
-      choices_.push_back(t[1].text);
+      choices_.push_back(Choice{t[1].text, false});
     else
       choices_.push_back(std::nullopt);
   } else if (cmd == "env" && t.size() == 3) {
@@ -102,8 +104,8 @@ bool Session::Common(const Tokens& t) {
   } else if (cmd == "unsetenv" && t.size() == 2) {
     unsetenv(t[1].text.c_str());
     tzset();
-  } else if (cmd == "run" && t.size() == 2) {
-    const int status = std::system(t[1].text.c_str());
+  } else if (cmd == "run" && (t.size() == 2 || (t.size() == 3 && t[1].text == "system"))) {
+    const int status = std::system((t.size() == 3 ? t[2].raw : t[1].text).c_str());
     (void)status;
   } else if (cmd == "fault" && t.size() == 3) {
     static const std::pair<const char*, FileOp> kOps[] = {

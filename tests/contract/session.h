@@ -18,7 +18,8 @@
 //   answer GESTURE           how the next message box is answered: yes, no, ok
 //                            (a click on that button), enter, space (the key on
 //                            the focused button), alt+y, alt+n
-//   choose "PATH" | cancel   the next open dialog
+//   choose "PATH" | cancel   the next open dialog; `choose system "PATH"` gives
+//                            the name in the system's form (the text's bytes)
 // plus the soak's `focus`, `move`, `close`, `env`, `unsetenv`, `run` and
 // `fault` where a backend can give them.
 //
@@ -89,7 +90,11 @@ class Session {
 
   // Answers queued by `answer` and `choose`; the backends take them.
   std::deque<std::string> answers_;
-  std::deque<std::optional<std::string>> choices_;
+  struct Choice {
+    std::string name;  // code page 932, or the system's form
+    bool system = false;
+  };
+  std::deque<std::optional<Choice>> choices_;
   // The message-box answer a gesture gives on a box with these flags.
   static int AnswerOf(const std::string& gesture, unsigned flags);
   // Steps every backend handles alike: env, unsetenv, run, fault, answer, choose.
