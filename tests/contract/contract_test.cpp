@@ -51,6 +51,13 @@ constexpr Case kCases[] = {
     {"dropped text never reaches an edit", true, nullptr,
      "drop EFileName \"/tmp/x.p2\"\n" READ("a.p2") "drop Author \"dropped\"\n"
                                                    "drop MainTitle \"dropped\"\n"},
+    {"one file dropped in the no-file state is a choice in the open dialog", true, nullptr,
+     "dropfiles EFileName \"$DIR/a.p2\"\nkey Enter\n"},
+    {"a file dropped on an edit, two files, or in the open state: nothing", true, nullptr,
+     "dropfiles BtOpen \"$DIR/a.p2\" \"$DIR/odd.p2\"\n" READ("a.p2")
+     "dropfiles Author \"$DIR/odd.p2\"\ndropfiles MainTitle \"$DIR/blank.p2\"\n"},
+    {"a dropped name the window cannot hold is refused", true, nullptr,
+     "dropfiles EFileName \"$DIR/波〜.p2\"\ndropfiles Author \"$DIR/a.p2\"\n"},
     {"odd bytes survive an edit elsewhere and a write", true, nullptr,
      READ("odd.p2") "paste Author \"Z\"\ntype SaverName \"ｾｰﾊﾞｰ\"\n"
                     "answer yes\nanswer no\nclick BtWrite\n"},

@@ -122,6 +122,14 @@ bool HeadlessSession::Act(const Tokens& t) {
     return true;
   }
   if (cmd == "drop") return true;  // edits take no dropped text
+  if (cmd == "dropfiles") {
+    // Files from a file manager, anywhere on the main window.
+    std::vector<std::string> names;
+    for (std::size_t i = 2; i < t.size(); ++i) names.push_back(t[i].raw);
+    if (TForm* main = Application ? Application->MainForm() : nullptr)
+      input::DropFiles(*main, names);
+    return true;
+  }
   if (cmd == "focus") {
     if (auto* w = dynamic_cast<TWinControl*>(target); w && !form) input::Focus(*w);
     return true;

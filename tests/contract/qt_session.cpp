@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QUrl>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest/QTest>
@@ -248,7 +249,7 @@ bool QtSession::Act(const Tokens& t) {
     if (w && !form) QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
     return true;
   }
-  if (cmd == "drop" && t.size() == 3) {
+  if ((cmd == "drop" && t.size() == 3) || (cmd == "dropfiles" && t.size() >= 3)) {
     if (!w) return true;
     // Delivered as the window delivers a drag: to the first widget from the
     // one under the pointer up that takes drops.
@@ -256,7 +257,15 @@ bool QtSession::Act(const Tokens& t) {
     while (taker && !taker->acceptDrops() && !taker->isWindow()) taker = taker->parentWidget();
     if (!taker || !taker->acceptDrops()) return true;
     QMimeData data;
-    data.setText(ToQString(t[2].text));
+    if (cmd == "drop") {
+      data.setText(ToQString(t[2].text));
+    } else {
+      // As a file manager offers files: their URLs, and their paths as text.
+      QList<QUrl> urls;
+      for (std::size_t i = 2; i < t.size(); ++i)
+        urls.push_back(QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(t[i].raw))));
+      data.setUrls(urls);
+    }
     const QPoint at = w->mapTo(taker, w->rect().center());
     QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
     QApplication::sendEvent(taker, &enter);
