@@ -102,8 +102,13 @@ check "the entry's command was installed" test "$(entry_value Exec | cut -d' ' -
 check "the entry's icon was installed" \
   test -f "$prefix/share/icons/hicolor/scalable/apps/$(entry_value Icon).svg"
 check "the icon renders" rsvg-convert -o "$work/icon.png" "$prefix/share/icons/hicolor/scalable/apps/vexmorel.svg"
-check "appstreamcli validates the AppStream entry" quiet \
-  appstreamcli validate --no-net --pedantic --no-color "$prefix"/share/metainfo/*.metainfo.xml
+# Pedantic issues leave the exit code at 0, so their lines count too.
+validates() {
+  local out
+  out=$(LC_ALL=C appstreamcli validate --no-net --pedantic --no-color "$@" 2>&1)
+  [ $? = 0 ] && ! grep -q '^[EWIP]: ' <<<"$out" || { echo "$out"; return 1; }
+}
+check "appstreamcli validates the AppStream entry" validates "$prefix"/share/metainfo/*.metainfo.xml
 
 # What a session with this prefix on its search paths sees; the system's own
 # types stay visible, so a clash with one of them would show.
@@ -151,7 +156,8 @@ check "the package build made vexmorel-dbgsym" test -f "$dbgsym"
 # README's lintian section, and each override must carry a reason.
 lintian --pedantic --display-info "$changes" >"$work/lintian.log" 2>"$work/lintian.err"
 lintian_rc=$?
-check "lintian ran (exit code $lintian_rc): $(cat "$work/lintian.err")" test "$lintian_rc" -le 1
+grep -v 'running with root privileges' "$work/lintian.err"
+check "lintian ran (exit code $lintian_rc)" test "$lintian_rc" -le 1
 explained=$(awk '/^#+ /{on = ($0 ~ /[Ll]intian/)} on' "$source_dir/README.md")
 while read -r tag; do
   [ -n "$tag" ] || continue
@@ -181,6 +187,7 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for needed in fonts-ipafont-gothic qt6-translations-l10n libqt6widgets6; do
   check "the package depends on $needed" grep -q "\(^\|, \)$needed\( \|,\|$\)" <<<"$depends"
 done
+check "the packaged AppStream entry validates" validates "$work"/pkg/usr/share/metainfo/*.metainfo.xml
 check "the manual page vexmorel(1) is in the package" test -s "$work/pkg/usr/share/man/man1/vexmorel.1.gz"
 
 # Installing into the system: one test run at a time on the machine, and
