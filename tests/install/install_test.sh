@@ -51,7 +51,10 @@ mkdir -p "$work/elsewhere"
 # window, and Ctrl+F1 must end the program with exit code 0.
 open_window() {
   local command=$1 expect=${2:-} wid windows rc
-  (cd "$work/elsewhere" && exec timeout 60 "$command" taro.p2) >"$work/app.log" 2>&1 &
+  # A settings file of the user's own would be read instead of the one
+  # under test, so the program gets an empty home.
+  (cd "$work/elsewhere" && HOME="$work/home" XDG_CONFIG_HOME="$work/home/config" \
+    exec timeout 60 "$command" taro.p2) >"$work/app.log" 2>&1 &
   app=$!
   if [ "$expect" = error ]; then
     # A settings fault shows its message before the main window, which then
