@@ -12,7 +12,7 @@ packages=(
   xvfb xauth x11-utils xdotool imagemagick
   desktop-file-utils shared-mime-info libglib2.0-bin librsvg2-bin
   dpkg-dev file strace
-  git build-essential debhelper lintian appstream qt6-translations-l10n
+  git build-essential debhelper lintian appstream
 )
 
 missing=()
