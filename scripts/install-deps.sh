@@ -12,6 +12,7 @@ packages=(
   xvfb xauth x11-utils xdotool imagemagick twm xfonts-base xfonts-75dpi
   desktop-file-utils shared-mime-info libglib2.0-bin librsvg2-bin
   dpkg-dev file strace
+  git build-essential debhelper lintian appstream
 )
 
 missing=()
