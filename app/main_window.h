@@ -101,6 +101,7 @@ class TFm1 : public TForm {
  private:
   // The file the open header was read from: a write goes to it or nowhere.
   FileIdentity LoadedFile;
+  HeaderTexts DecodedTexts;  // ShowHeader's, kept for their room
   // The control of each header text, in the field table's order.
   std::array<TControl*, kTextFieldCount> TextControls{};
 

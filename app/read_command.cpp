@@ -35,8 +35,9 @@ LoadError TFm1::LoadHeaderFile() {
 }
 
 void TFm1::ShowHeader() {
-  HeaderTexts texts;
-  DecodeHeaderTexts(Header, FileStamp, texts);
-  ShowTexts(texts);
+  // Decoded into texts kept from the last load, whose strings already have
+  // room: a load then allocates only what the controls take.
+  DecodeHeaderTexts(Header, FileStamp, DecodedTexts);
+  ShowTexts(DecodedTexts);
   year->SetFocus();
 }

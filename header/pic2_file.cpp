@@ -8,15 +8,10 @@ namespace {
 constexpr DWORD kRefusedAttributes = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN |
                                      FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_TEMPORARY;
 
-HANDLE OpenForTimes(const std::string& name, DWORD access) {
-  return CreateFileA(name.c_str(), access, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                     nullptr);
-}
-
 std::optional<SYSTEMTIME> LocalLastWriteTime(const FileStatus& status) {
   FILETIME written, local;
   SYSTEMTIME stamp;
-  if (FileStatusLastWriteTime(status, &written) && FileTimeToLocalFileTime(&written, &local) &&
+  if (FileStatusTimes(status, nullptr, &written) && FileTimeToLocalFileTime(&written, &local) &&
       FileTimeToSystemTime(&local, &stamp))
     return stamp;
   return std::nullopt;
@@ -30,26 +25,10 @@ struct Times {
   FILETIME access, lastWrite;
 };
 
-Times ReadTimes(const std::string& name) {
+Times TimesBefore(const Stream* stream) {
   Times t;
-  HANDLE h = OpenForTimes(name, GENERIC_READ);
-  if (h == INVALID_HANDLE_VALUE) return t;
-  t.known = GetFileTime(h, nullptr, &t.access, &t.lastWrite) != 0;
-  CloseHandle(h);
+  t.known = FileStatusTimes(StreamStatus(stream), &t.access, &t.lastWrite) != 0;
   return t;
-}
-
-void SetTimes(const std::string& name, const FILETIME* access, const FILETIME* lastWrite) {
-  HANDLE h = OpenForTimes(name, GENERIC_READ | GENERIC_WRITE);
-  if (h == INVALID_HANDLE_VALUE) return;
-  SetFileTime(h, nullptr, access, lastWrite);
-  CloseHandle(h);
-}
-
-void SetLastWriteTime(const std::string& name, const SYSTEMTIME& stamp, const Times& before) {
-  FILETIME local, utc;
-  if (!SystemTimeToFileTime(&stamp, &local) || !LocalFileTimeToFileTime(&local, &utc)) return;
-  SetTimes(name, before.known ? &before.access : nullptr, &utc);
 }
 
 // After a failed write: the old header goes back into the same file, and
@@ -65,8 +44,14 @@ void Restore(const std::string& name, const FileIdentity& loaded, const Pic2Head
     return;
   }
   const bool written = WriteStream(old.bytes.data(), 1, kPic2HeaderSize, s) == kPic2HeaderSize;
-  if (CloseStream(s) == 0 && written && before.known)
-    SetTimes(name, &before.access, &before.lastWrite);
+  // Synced by the close; the times go on only if that worked too.
+  if (CloseStream(s) == 0 && written && before.known) {
+    if (Stream* again = OpenStream(name, "r+b")) {
+      if (StreamIdentity(again) == loaded)
+        SetStreamFileTime(again, &before.access, &before.lastWrite);
+      CloseStream(again);
+    }
+  }
 }
 
 }  // namespace
@@ -96,7 +81,6 @@ LoadResult LoadPic2File(const std::string& name) {
 
 WriteError WritePic2File(const std::string& name, const FileIdentity& loaded,
                          const Pic2Header& header, const SYSTEMTIME& stamp) {
-  const Times before = ReadTimes(name);
   Stream* stream = OpenStream(name, "r+b");
   if (!stream) return WriteError::Open;
   // Another file at the name, even a Pic2 file, must not get this header:
@@ -106,6 +90,7 @@ WriteError WritePic2File(const std::string& name, const FileIdentity& loaded,
     CloseStream(stream);
     return WriteError::Replaced;
   }
+  const Times before = TimesBefore(stream);
   // The old header is kept to undo a write that fails half way.
   Pic2Header old;
   WriteError refused = WriteError::None;
@@ -116,10 +101,10 @@ WriteError WritePic2File(const std::string& name, const FileIdentity& loaded,
   else if (SeekStream(stream, 0, SEEK_SET) != 0)
     refused = WriteError::Open;
   if (refused != WriteError::None) {
-    CloseStream(stream);
     // Nothing was written, so the last-write time never moved; setting it
     // again would round it to the 100 ns a FILETIME holds.
-    if (before.known) SetTimes(name, &before.access, nullptr);
+    if (before.known) SetStreamFileTime(stream, &before.access, nullptr);
+    CloseStream(stream);
     return refused;
   }
   if (WriteStream(header.bytes.data(), 1, kPic2HeaderSize, stream) < kPic2HeaderSize) {
@@ -127,11 +112,15 @@ WriteError WritePic2File(const std::string& name, const FileIdentity& loaded,
     Restore(name, loaded, old, before);
     return WriteError::ShortWrite;
   }
-  // Closing flushes and syncs the bytes to disk; a failure there is reported.
+  // The new last-write time: `stamp` read as local time. It is set on the
+  // stream, so on the very file written, before the close syncs bytes and
+  // time together. Not reported: the bytes are written.
+  FILETIME local, utc;
+  if (SystemTimeToFileTime(&stamp, &local) && LocalFileTimeToFileTime(&local, &utc))
+    SetStreamFileTime(stream, before.known ? &before.access : nullptr, &utc);
   if (CloseStream(stream) != 0) {
     Restore(name, loaded, old, before);
     return WriteError::Close;
   }
-  SetLastWriteTime(name, stamp, before);
   return WriteError::None;
 }

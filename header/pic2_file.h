@@ -7,8 +7,11 @@
 // the open, the length, the close, the attributes (read-only, hidden, system,
 // temporary), the magic. A write goes only to the very file that was loaded
 // (its device and inode), still a Pic2 file of at least 120 bytes; it writes
-// bytes 0 to 119 and nothing else, synced before the close, and then sets the
-// last-write time. A write that fails after touching the file puts the old
+// bytes 0 to 119 and nothing else, sets the last-write time through the same
+// descriptor, and syncs both before the close: a successful write opens the
+// file once, so nothing it does can reach another file put there meanwhile
+// (the undo below opens it again, and checks it is still the same file).
+// A write that fails after touching the file puts the old
 // 120 bytes back, and the old times only once those bytes are back, so a
 // changed file never carries its old last-write time. Best effort: when the
 // undo fails too, the error is still the write's own.
@@ -56,7 +59,7 @@ enum class WriteError {
 };
 
 // Writes `header` over the first 120 bytes of `name`, which must still be the
-// file `loaded`, then sets its last-write time to `stamp` read as local time.
+// file `loaded`, and sets its last-write time to `stamp` read as local time.
 // The time step is not reported: the bytes are already written.
 WriteError WritePic2File(const std::string& name, const FileIdentity& loaded,
                          const Pic2Header& header, const SYSTEMTIME& stamp);

@@ -9,7 +9,7 @@
 //                            fwrite the count returned is of whole items, so
 //                            half the items, and a lone item comes back as 0
 //                            with its first half moved
-//   StreamClose              the stream is flushed, synced and released as
+//   StreamClose              the stream is synced and released as
 //                            usual, but the call reports failure
 //   GetAttributes            INVALID_FILE_ATTRIBUTES
 //   GetFileTime, SetFileTime FALSE, nothing read or changed

@@ -64,9 +64,10 @@ DWORD FileStatusAttributes(const FileStatus& status, const std::string& name) {
   return AttributesOf(status.mode, name);
 }
 
-BOOL FileStatusLastWriteTime(const FileStatus& status, FILETIME* lastWrite) {
+BOOL FileStatusTimes(const FileStatus& status, FILETIME* access, FILETIME* lastWrite) {
   if (FaultDue(FileOp::CreateFile) || FaultDue(FileOp::GetFileTime)) return 0;
-  *lastWrite = status.lastWrite;
+  if (access) *access = status.access;
+  if (lastWrite) *lastWrite = status.lastWrite;
   return 1;
 }
 
@@ -98,12 +99,16 @@ BOOL GetFileTime(HANDLE file, FILETIME* creation, FILETIME* access, FILETIME* la
 BOOL SetFileTime(HANDLE file, const FILETIME*, const FILETIME* access,
                  const FILETIME* lastWrite) {
   if (FaultDue(FileOp::SetFileTime)) return 0;
+  return SetDescriptorTimes(DescriptorOf(file), access, lastWrite);
+}
+
+int SetDescriptorTimes(int fd, const FILETIME* access, const FILETIME* lastWrite) {
   struct timespec times[2] {};
   times[0].tv_nsec = UTIME_OMIT;
   times[1].tv_nsec = UTIME_OMIT;
   if (access) times[0] = TimespecOf(*access);
   if (lastWrite) times[1] = TimespecOf(*lastWrite);
-  return futimens(DescriptorOf(file), times) == 0;
+  return futimens(fd, times) == 0;
 }
 
 BOOL CloseHandle(HANDLE file) {

@@ -43,10 +43,11 @@ struct FileStatus {
 // rule). Consults the attributes seam.
 DWORD FileStatusAttributes(const FileStatus& status, const std::string& name);
 
-// The last-write time, as GetFileTime gives it on a handle opened for it.
-// Consults the CreateFile seam and then the GetFileTime seam: the time read
-// this way stands for opening a handle and asking it, and fails as either.
-BOOL FileStatusLastWriteTime(const FileStatus& status, FILETIME* lastWrite);
+// The access and last-write times (either pointer may be null), as
+// GetFileTime gives them on a handle opened for it. Consults the CreateFile
+// seam and then the GetFileTime seam: the times read this way stand for
+// opening a handle and asking it, and fail as either.
+BOOL FileStatusTimes(const FileStatus& status, FILETIME* access, FILETIME* lastWrite);
 
 // Whether anything (following symbolic links) has this name. Not a fault seam:
 // it only chooses which file to open, and the open reports what goes wrong.

@@ -12,6 +12,8 @@
 
 #include <sys/stat.h>
 
+#include "platform/os/windows_types.h"
+
 #include <string>
 #include <string_view>
 
@@ -25,3 +27,7 @@ bool SystemName(std::string_view name, std::string& path);
 // status of the very file the descriptor refers to.
 int OpenRegularFile(std::string_view name, bool read, bool write,
                     struct stat* opened = nullptr);
+
+// Sets what is given on an open descriptor (no fault seam; the callers
+// consult theirs). A null time is left as it was. Nonzero on success.
+int SetDescriptorTimes(int fd, const FILETIME* access, const FILETIME* lastWrite);

@@ -9,10 +9,10 @@
 //
 // Reads and writes follow fread and fwrite: they return the number of whole
 // items moved, and fewer than asked means end of file or an error. Unlike
-// stdio, switching between reading and writing needs no seek in between; the
-// stream inserts one. Closing a stream opened "r+b" flushes it and syncs it
-// to disk first, and a failure there is a failure of the close; the stream
-// is released either way. Every call except SeekStream, StreamFailed and
+// stdio, nothing is buffered (each call moves its bytes at once) and
+// switching between reading and writing needs no seek. Closing a stream
+// opened "r+b" syncs it to disk first, and a failure there is a failure of
+// the close; the stream is released either way. Every call except SeekStream, StreamFailed and
 // StreamIdentity consults the fault seam (faults.h). One thread per stream.
 #pragma once
 
@@ -54,3 +54,9 @@ FileIdentity StreamIdentity(const Stream* stream);
 
 // The file's status as it was opened (no system call); see files.h.
 FileStatus StreamStatus(const Stream* stream);
+
+// SetFileTime on the stream's own file: sets what is given (a null time is
+// left as it was). Consults the CreateFile seam and then the SetFileTime
+// seam, for it stands for opening a handle and setting its times; going
+// through the open stream, it can only reach the file the stream has open.
+BOOL SetStreamFileTime(Stream* stream, const FILETIME* access, const FILETIME* lastWrite);
