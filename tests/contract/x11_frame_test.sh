@@ -66,6 +66,17 @@ run_under() {  # run_under none|twm
   app=$!
   wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vexmorel$' | head -n1)
   [ -n "$wid" ] || fail "$name: no Vexmorel window: $(cat "$work/app.log")"
+  if [ "$name" = twm ]; then
+    # twm puts the window into its frame some time after mapping it, later
+    # still on a busy machine: measure only once it is there.
+    local root parent
+    root=$(xwininfo -root | awk '/Window id/ { print $4 }')
+    for _ in $(seq 100); do
+      parent=$(xwininfo -children -id "$wid" 2>/dev/null | awk '/Parent window id/ { print $4 }')
+      [ -n "$parent" ] && [ "$parent" != "$root" ] && break
+      sleep 0.1
+    done
+  fi
   sleep 0.5
   read -r ox oy ow oh <<<"$(outer "$wid")"
   read -r cx cy <<<"$(client "$wid")"
