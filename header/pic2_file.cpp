@@ -8,13 +8,21 @@ namespace {
 constexpr DWORD kRefusedAttributes = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN |
                                      FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_TEMPORARY;
 
-std::optional<SYSTEMTIME> LocalLastWriteTime(const FileStatus& status) {
+// The last-write time the open saw into `file`, in local and in UTC form.
+void RecordLastWriteTime(const FileStatus& status, LoadedPic2& file) {
   FILETIME written, local;
   SYSTEMTIME stamp;
   if (FileStatusTimes(status, nullptr, &written) && FileTimeToLocalFileTime(&written, &local) &&
-      FileTimeToSystemTime(&local, &stamp))
-    return stamp;
-  return std::nullopt;
+      FileTimeToSystemTime(&local, &stamp)) {
+    file.fileStamp = stamp;
+    file.lastWrite = written;
+  }
+}
+
+// `stamp` read as local time, as a UTC file time.
+bool StampToUtc(const SYSTEMTIME& stamp, FILETIME& utc) {
+  FILETIME local;
+  return SystemTimeToFileTime(&stamp, &local) && LocalFileTimeToFileTime(&local, &utc);
 }
 
 // The file's times before a write, so that a failed write can put them back
@@ -75,12 +83,18 @@ LoadResult LoadPic2File(const std::string& name) {
   if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & kRefusedAttributes))
     return {LoadError::SpecialAttributes, {}};
   if (!HasPic2Magic(r.file.header)) return {LoadError::NotPic2, {}};
-  r.file.fileStamp = LocalLastWriteTime(status);
+  RecordLastWriteTime(status, r.file);
   return r;
 }
 
 WriteError WritePic2File(const std::string& name, const FileIdentity& loaded,
                          const Pic2Header& header, const SYSTEMTIME& stamp) {
+  return WritePic2File(name, loaded, header, stamp, FileTimeAfterWrite::Stamp);
+}
+
+WriteError WritePic2File(const std::string& name, const FileIdentity& loaded,
+                         const Pic2Header& header, const SYSTEMTIME& stamp,
+                         FileTimeAfterWrite after) {
   Stream* stream = OpenStream(name, "r+b");
   if (!stream) return WriteError::Open;
   // Another file at the name, even a Pic2 file, must not get this header:
@@ -112,15 +126,27 @@ WriteError WritePic2File(const std::string& name, const FileIdentity& loaded,
     Restore(name, loaded, old, before);
     return WriteError::ShortWrite;
   }
-  // The new last-write time: `stamp` read as local time. It is set on the
-  // stream, so on the very file written, before the close syncs bytes and
-  // time together. Not reported: the bytes are written.
-  FILETIME local, utc;
-  if (SystemTimeToFileTime(&stamp, &local) && LocalFileTimeToFileTime(&local, &utc))
+  // The new last-write time: `stamp` read as local time, or the one the file
+  // had. It is set on the stream, so on the very file written, before the
+  // close syncs bytes and time together. Not reported: the bytes are written.
+  FILETIME utc;
+  if (after == FileTimeAfterWrite::Kept) {
+    if (before.known) SetStreamFileTime(stream, &before.access, &before.lastWrite);
+  } else if (StampToUtc(stamp, utc)) {
     SetStreamFileTime(stream, before.known ? &before.access : nullptr, &utc);
+  }
   if (CloseStream(stream) != 0) {
     Restore(name, loaded, old, before);
     return WriteError::Close;
   }
   return WriteError::None;
+}
+
+bool WriteWouldChange(const LoadedPic2& loaded, const Pic2Header& header,
+                      const SYSTEMTIME& stamp, FileTimeAfterWrite after) {
+  if (header.bytes != loaded.header.bytes) return true;
+  if (after == FileTimeAfterWrite::Kept) return false;
+  FILETIME utc;
+  if (!loaded.lastWrite || !StampToUtc(stamp, utc)) return true;
+  return FileTimeTicks(utc) != FileTimeTicks(*loaded.lastWrite);
 }

@@ -14,7 +14,9 @@
 // A write that fails after touching the file puts the old
 // 120 bytes back, and the old times only once those bytes are back, so a
 // changed file never carries its old last-write time. Best effort: when the
-// undo fails too, the error is still the write's own.
+// undo fails too, the error is still the write's own. A caller that writes
+// many files may keep the old last-write time instead, and may ask first
+// whether a write would change anything at all.
 #pragma once
 
 #include <optional>
@@ -39,6 +41,8 @@ struct LoadedPic2 {
   Pic2Header header;
   // The last-write time in local time; empty when it could not be read.
   std::optional<SYSTEMTIME> fileStamp;
+  // The same time in UTC, to the 100 ns a FILETIME holds; empty likewise.
+  std::optional<FILETIME> lastWrite;
   FileIdentity identity;
 };
 
@@ -63,3 +67,19 @@ enum class WriteError {
 // The time step is not reported: the bytes are already written.
 WriteError WritePic2File(const std::string& name, const FileIdentity& loaded,
                          const Pic2Header& header, const SYSTEMTIME& stamp);
+
+// What a successful write does to the last-write time: set it to the stamp,
+// as the window does, or put back the time the file had just before the
+// write (to the 100 ns a FILETIME holds).
+enum class FileTimeAfterWrite { Stamp, Kept };
+
+WriteError WritePic2File(const std::string& name, const FileIdentity& loaded,
+                         const Pic2Header& header, const SYSTEMTIME& stamp,
+                         FileTimeAfterWrite after);
+
+// Whether writing `header` with `stamp` would change the file as it was
+// loaded: its 120 bytes, or (for FileTimeAfterWrite::Stamp) its last-write
+// time. A time that was not read, or a stamp that does not convert, counts
+// as a change.
+bool WriteWouldChange(const LoadedPic2& loaded, const Pic2Header& header,
+                      const SYSTEMTIME& stamp, FileTimeAfterWrite after);

@@ -29,30 +29,33 @@ void SetTime(HeaderTexts& t, const char* hour) {
 struct Letter {
   std::string_view bytes;
   bool needsDefaults;
+  bool needsName;  // takes a stem of the file's name
   void (*apply)(HeaderTexts&, const Context&);
 };
 
 constexpr Letter kLetters[] = {
-    {"Aa", true, [](HeaderTexts& t, const Context& c) {
+    {"Aa", true, false, [](HeaderTexts& t, const Context& c) {
        t[TextField::AspX] = c.defaults.aspX;
        t[TextField::AspY] = c.defaults.aspY;
      }},
-    {"Dd", false, [](HeaderTexts& t, const Context&) { CopyFileDate(t); }},
-    {"F", false, [](HeaderTexts& t, const Context& c) { t[TextField::MainTitle] = c.stems.title; }},
-    {"f", false,
+    {"Dd", false, false, [](HeaderTexts& t, const Context&) { CopyFileDate(t); }},
+    {"F", false, true,
+     [](HeaderTexts& t, const Context& c) { t[TextField::MainTitle] = c.stems.title; }},
+    {"f", false, true,
      [](HeaderTexts& t, const Context& c) { t[TextField::SubTitle] = c.stems.subtitle; }},
-    {"Nn", false, [](HeaderTexts& t, const Context&) { SetNumberOne(t); }},
-    {"Oo", true, [](HeaderTexts& t, const Context& c) { t[TextField::Author] = c.defaults.author; }},
-    {"Ss", false, [](HeaderTexts& t, const Context&) { SetSaverName(t); }},
-    {"T", false,
+    {"Nn", false, false, [](HeaderTexts& t, const Context&) { SetNumberOne(t); }},
+    {"Oo", true, false,
+     [](HeaderTexts& t, const Context& c) { t[TextField::Author] = c.defaults.author; }},
+    {"Ss", false, false, [](HeaderTexts& t, const Context&) { SetSaverName(t); }},
+    {"T", false, false,
      [](HeaderTexts& t, const Context&) {
        t[TextField::SubTitle] =
            t[TextField::MainTitle].substr(0, static_cast<std::size_t>(TextWidth(TextField::SubTitle)));
      }},
-    {"t", false,
+    {"t", false, false,
      [](HeaderTexts& t, const Context&) { t[TextField::MainTitle] = t[TextField::SubTitle]; }},
-    {"X", false, [](HeaderTexts& t, const Context&) { SetTime(t, "12"); }},
-    {"x", false, [](HeaderTexts& t, const Context&) { SetTime(t, "0"); }},
+    {"X", false, false, [](HeaderTexts& t, const Context&) { SetTime(t, "12"); }},
+    {"x", false, false, [](HeaderTexts& t, const Context&) { SetTime(t, "0"); }},
 };
 
 const Letter* Find(char byte) {
@@ -92,6 +95,12 @@ void SetSaverName(HeaderTexts& t) {
 bool PresetNeedsDefaults(std::string_view code) {
   for (const char byte : Letters(code))
     if (const Letter* l = Find(byte); l && l->needsDefaults) return true;
+  return false;
+}
+
+bool PresetNeedsFileName(std::string_view code) {
+  for (const char byte : Letters(code))
+    if (const Letter* l = Find(byte); l && l->needsName) return true;
   return false;
 }
 

@@ -43,6 +43,9 @@ void SetSaverName(HeaderTexts& t);           // this program's name as the savin
 // True when `code` holds a letter that takes the settings' defaults.
 bool PresetNeedsDefaults(std::string_view code);
 
+// True when `code` holds a letter that takes a stem of the file's name.
+bool PresetNeedsFileName(std::string_view code);
+
 // Applies the letters of `code`; the stems come from `fileName` once.
 void ApplyPresetLetters(HeaderTexts& t, std::string_view code, const PresetDefaults& defaults,
                         std::string_view fileName);

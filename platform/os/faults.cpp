@@ -1,6 +1,7 @@
 #include "platform/os/faults.h"
 
 #include <array>
+#include <mutex>
 #include <set>
 
 namespace {
@@ -19,19 +20,34 @@ std::array<OpFaults, kOpCount>& Faults() {
 
 OpFaults& FaultsOf(FileOp op) { return Faults()[static_cast<std::size_t>(op)]; }
 
+// The services may run on several threads at once (the command line's
+// --jobs); the counts must not race.
+std::mutex& Lock() {
+  static std::mutex lock;
+  return lock;
+}
+
 }  // namespace
 
 void InjectFault(FileOp op, int nth) {
   if (nth < 1) return;
+  const std::lock_guard<std::mutex> hold(Lock());
   OpFaults& f = FaultsOf(op);
   f.failing_calls.insert(f.calls + nth);
 }
 
-void ClearFaults() { Faults() = {}; }
+void ClearFaults() {
+  const std::lock_guard<std::mutex> hold(Lock());
+  Faults() = {};
+}
 
-int FaultCalls(FileOp op) { return FaultsOf(op).calls; }
+int FaultCalls(FileOp op) {
+  const std::lock_guard<std::mutex> hold(Lock());
+  return FaultsOf(op).calls;
+}
 
 bool FaultDue(FileOp op) {
+  const std::lock_guard<std::mutex> hold(Lock());
   OpFaults& f = FaultsOf(op);
   ++f.calls;
   return f.failing_calls.erase(f.calls) != 0;

@@ -14,7 +14,8 @@
 //   GetAttributes            INVALID_FILE_ATTRIBUTES
 //   GetFileTime, SetFileTime FALSE, nothing read or changed
 //
-// Assumes one thread. Faults and counts live for the process until
+// Counting is safe from several threads, but "the nth call" is only
+// meaningful with one. Faults and counts live for the process until
 // ClearFaults; tests call it first.
 #pragma once
 

@@ -23,17 +23,26 @@ bool IsTrailByte(unsigned char b) { return (b >= 0x40 && b <= 0x7E) || (b >= 0x8
 
 bool IsHalfWidthKatakanaByte(unsigned char b) { return b >= 0xA1 && b <= 0xDF; }
 
-// One converter per direction for the life of the process. Without CP932 in
+// One converter per direction and thread, for the life of the thread: an
+// iconv descriptor holds state and must not be shared. Without CP932 in
 // iconv every Japanese text would silently turn into private-use characters,
 // so a missing converter stops the program at once.
-iconv_t Converter(const char* to, const char* from) {
-  iconv_t cd = iconv_open(to, from);
-  if (cd == reinterpret_cast<iconv_t>(-1)) {
-    std::fprintf(stderr, "iconv cannot convert from %s to %s\n", from, to);
-    std::abort();
+class Converter {
+ public:
+  Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
+    if (cd_ == reinterpret_cast<iconv_t>(-1)) {
+      std::fprintf(stderr, "iconv cannot convert from %s to %s\n", from, to);
+      std::abort();
+    }
   }
-  return cd;
-}
+  ~Converter() { iconv_close(cd_); }
+  Converter(const Converter&) = delete;
+  Converter& operator=(const Converter&) = delete;
+  operator iconv_t() const { return cd_; }
+
+ private:
+  iconv_t cd_;
+};
 
 // Converts all of `in` with `cd`; false unless every byte was taken.
 bool Convert(iconv_t cd, std::string_view in, std::string& out) {
@@ -80,9 +89,10 @@ bool Ask(iconv_t cd, std::string_view in, Answer& a, std::string& out) {
 
 // Appends the UTF-8 form of a lead byte and a trail byte.
 bool DecodePair(unsigned char lead, unsigned char trail, std::string& out) {
-  static iconv_t cd = Converter("UTF-8", "CP932");
+  thread_local const Converter cd("UTF-8", "CP932");
   // Lead bytes 0x81-0x9F and 0xE0-0xFC as 0..59, trail bytes 0x40-0xFC.
-  static std::array<Answer, 60 * 189> answers{};
+  // Kept per thread, as the converter is, so threads never share a cache.
+  thread_local std::array<Answer, 60 * 189> answers{};
   const std::size_t row = lead <= 0x9F ? lead - 0x81u : lead - 0xE0u + 31u;
   const char pair[2] = {static_cast<char>(lead), static_cast<char>(trail)};
   return Ask(cd, {pair, 2}, answers[row * 189 + (trail - 0x40u)], out);
@@ -90,10 +100,10 @@ bool DecodePair(unsigned char lead, unsigned char trail, std::string& out) {
 
 // Sets `bytes` to the code page 932 form of `c`, whose UTF-8 form is `utf8`.
 bool EncodeCharacter(char32_t c, std::string_view utf8, std::string& bytes) {
-  static iconv_t cd = Converter("CP932", "UTF-8");
+  thread_local const Converter cd("CP932", "UTF-8");
   // The Basic Multilingual Plane in blocks of 256, made when first used;
   // code page 932 has nothing beyond it, so iconv's refusal there is not kept.
-  static std::array<std::unique_ptr<std::array<Answer, 256>>, 256> blocks;
+  thread_local std::array<std::unique_ptr<std::array<Answer, 256>>, 256> blocks;
   bytes.clear();
   if (c > 0xFFFF) return Convert(cd, utf8, bytes);
   std::unique_ptr<std::array<Answer, 256>>& block = blocks[c >> 8];

@@ -9,6 +9,8 @@
 // byte cut off at the end, an invalid pair, a byte that maps to nothing) turns
 // into the private-use character U+F700 + byte, which converts back to that
 // same byte. So a text survives a round trip through a Unicode widget intact.
+// Every function may be called from several threads at once: converters and
+// their caches are kept per thread.
 #pragma once
 
 #include <cstddef>

@@ -14,6 +14,7 @@ declare -A allowed=(
   [forms]="forms header platform"
   [settings]="settings header forms platform"
   [app]="app controls forms header settings platform"
+  [tools/cli]="tools/cli header settings platform/os platform/text"
 )
 for folder in "${!allowed[@]}"; do
   # Each quoted include as FILE:TARGET.
