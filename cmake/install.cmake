@@ -9,6 +9,7 @@
 #   bin/vexmorel                relative symlink to ../lib/vexmorel/vexmorel
 #   lib/vexmorel/vexmorel-cli, bin/vexmorel-cli   the same, for the command
 #                               line, which reads the same settings file
+#   share/locale/*/LC_MESSAGES/vexmorel-cli.mo   the command line's messages
 #   share/applications/vexmorel.desktop, share/mime/packages/vexmorel.xml,
 #   share/icons/hicolor/scalable/apps/vexmorel.svg,
 #   share/metainfo/io.github.vexmorel.vexmorel.metainfo.xml, share/man/man1/*.1
@@ -53,6 +54,8 @@ if(TARGET vexmorel)
 endif()
 if(TARGET vexmorel-cli)
   vexmorel_install_program(vexmorel-cli)
+  # Its messages: the program looks in ../../share/locale from lib/vexmorel.
+  install(DIRECTORY ${VEXMOREL_CLI_LOCALE}/ DESTINATION ${CMAKE_INSTALL_LOCALEDIR})
 endif()
 if(NOT TARGET vexmorel AND NOT TARGET vexmorel-cli)
   return()

@@ -13,6 +13,7 @@ packages=(
   desktop-file-utils shared-mime-info libglib2.0-bin librsvg2-bin
   dpkg-dev file strace
   git build-essential debhelper lintian appstream
+  gettext locales
 )
 
 missing=()
