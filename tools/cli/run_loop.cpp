@@ -14,11 +14,15 @@
 namespace cli {
 namespace {
 
+// How far the workers may run ahead of the results handed back, so that a
+// slow reader of the output does not make them hold every result at once.
+constexpr std::size_t kAhead = 1024;
+
 struct Shared {
   std::mutex lock;
   std::condition_variable changed;
   std::size_t next = 0;     // the next job to start
-  std::size_t started = 0;  // jobs taken, stopped or not
+  std::size_t handed = 0;   // results handed back so far
   std::vector<std::optional<FileResult>> results;
   std::vector<bool> finished;
 };
@@ -28,6 +32,7 @@ void Worker(const RunLoop& loop, const std::atomic<int>& stop, Shared& s) {
     std::size_t i;
     {
       std::unique_lock<std::mutex> hold(s.lock);
+      s.changed.wait(hold, [&] { return s.next < s.handed + kAhead || stop.load(); });
       if (s.next >= loop.count || stop.load()) return;
       i = s.next++;
       // The earlier job on this file started before this one and finishes.
@@ -73,9 +78,14 @@ std::size_t Run(const RunLoop& loop, const std::atomic<int>& stop) {
       if (!s.finished[emitted]) break;
       r = std::move(*s.results[emitted]);
       s.results[emitted].reset();
+      s.handed = emitted + 1;
     }
+    s.changed.notify_all();
     loop.done(emitted, r);
   }
+  // Wakes workers held back by kAhead once a stop left results unhanded.
+  { const std::lock_guard<std::mutex> hold(s.lock); }
+  s.changed.notify_all();
   for (std::thread& w : workers) w.join();
   return emitted;
 }
