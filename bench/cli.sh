@@ -49,9 +49,12 @@ best_of() {
 per_file() { awk -v ns="$1" -v n="$2" 'BEGIN { printf "%.1f", ns / n / 1000 }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 
-author=A
+# The author last set, kept in a file: best_of runs in a subshell.
+echo A >"$work/author"
 cli_set_change() {  # flips the author, so each run writes every file
-  author=$([ "$author" = A ] && echo B || echo A)
+  local author
+  author=$([ "$(cat "$work/author")" = A ] && echo B || echo A)
+  echo "$author" >"$work/author"
   "$cli" set -r "$@" --author "$author" "$dir"
 }
 
@@ -81,7 +84,7 @@ for n in $counts; do
   cli_jchange=$(best_of "$slow" cli_set_change --jobs "$jobs")
   echo "| $n | set, a change, --jobs $jobs | $(per_file "$cli_jchange" "$n") | $(per_file "$floor_change" "$n") | $(ratio "$cli_jchange" "$floor_change") | | |"
 
-  "$cli" set -r --author "$author" "$dir" >/dev/null 2>&1 || true  # file times back to the header's
+  author=$(cat "$work/author")
   cli_same=$(best_of "$runs" "$cli" set -r --author "$author" "$dir")
   echo "| $n | set, no change | $(per_file "$cli_same" "$n") | $(per_file "$floor_show" "$n") | $(ratio "$cli_same" "$floor_show") | | |"
   cli_jsame=$(best_of "$runs" "$cli" set -r --jobs 2 --author "$author" "$dir")

@@ -3,8 +3,8 @@
 //
 //   vexmorel-cli-floor make N FOLDER SAMPLE   N copies of SAMPLE as FOLDER/NNNNNN.p2
 //   vexmorel-cli-floor show FOLDER            open, read 120, fstat, close
-//   vexmorel-cli-floor set FOLDER             the same, then write 120 at 0, fsync,
-//                                             close, utimensat (flipping byte 4)
+//   vexmorel-cli-floor set FOLDER             the same, then write the 120 bytes back
+//                                             at 0, fsync, close, utimensat
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -67,7 +67,6 @@ int Set(const std::string& folder) {
     char header[120];
     struct stat st {};
     if (fd < 0 || read(fd, header, sizeof header) != 120 || fstat(fd, &st) != 0) return 1;
-    header[4] = header[4] == 'A' ? 'B' : 'A';
     if (pwrite(fd, header, sizeof header, 0) != 120 || fsync(fd) != 0 || close(fd) != 0) return 1;
     const struct timespec times[2] = {{0, UTIME_OMIT}, {st.st_mtime, 0}};
     if (utimensat(AT_FDCWD, f.c_str(), times, 0) != 0) return 1;
