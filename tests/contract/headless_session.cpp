@@ -3,7 +3,7 @@
 #include "app/main_window.h"
 #include "platform/text/cp932.h"
 #include "platform/ui/input.h"
-#include "tests/contract/keys.h"
+#include "tools/drive/keys.h"
 
 namespace contract {
 namespace {
@@ -90,7 +90,7 @@ void HeadlessSession::Finish() {
 bool HeadlessSession::Act(const Tokens& t) {
   const std::string& cmd = t[0].text;
   if (cmd == "key" && t.size() == 2) {
-    const std::optional<KeyStroke> k = ParseKey(t[1].text);
+    const std::optional<drive::KeyStroke> k = drive::ParseKey(t[1].text);
     if (!k) return false;
     input::KeyDown(k->key, k->shift);
     input::KeyUp(k->key, k->shift);

@@ -21,7 +21,7 @@
 #include "platform/ui/dialogs.h"
 #include "platform/ui/input.h"
 #include "tests/contract/headless_session.h"
-#include "tests/contract/keys.h"
+#include "tools/drive/keys.h"
 
 namespace contract {
 
@@ -73,7 +73,7 @@ class ContractBackend : public QtBackend {
 
 namespace {
 
-Qt::Key QtKeyOf(const KeyStroke& k) {
+Qt::Key QtKeyOf(const drive::KeyStroke& k) {
   if (k.key >= 'A' && k.key <= 'Z') return static_cast<Qt::Key>(Qt::Key_A + (k.key - 'A'));
   if (k.key >= '0' && k.key <= '9') return static_cast<Qt::Key>(Qt::Key_0 + (k.key - '0'));
   if (k.key >= VK_F1 && k.key <= VK_F12) return static_cast<Qt::Key>(Qt::Key_F1 + (k.key - VK_F1));
@@ -95,7 +95,7 @@ Qt::KeyboardModifiers QtModifiersOf(const TShiftState& s) {
 }
 
 // The text a key types, as the X server gives it.
-QString TextOf(const KeyStroke& k) {
+QString TextOf(const drive::KeyStroke& k) {
   if (k.shift.Ctrl || k.shift.Alt) return {};
   if (k.key >= 'A' && k.key <= 'Z')
     return QString(QChar(k.shift.Shift ? k.key : k.key + ('a' - 'A')));
@@ -181,7 +181,7 @@ void QtSession::Finish() {
 }
 
 bool QtSession::Key(const std::string& keys) {
-  const std::optional<KeyStroke> k = ParseKey(keys);
+  const std::optional<drive::KeyStroke> k = drive::ParseKey(keys);
   if (!k || !Application || !Application->ActiveForm()) return false;
   QWidget* window = backend_->WidgetOf(*Application->ActiveForm());
   if (!window) return false;
