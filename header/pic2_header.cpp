@@ -27,3 +27,14 @@ void WriteBigEndian(Pic2Header& header, int offset, int width, std::uint32_t val
     value >>= 8;
   }
 }
+
+std::string HeaderHex(const Pic2Header& header) {
+  static constexpr char kDigits[] = "0123456789abcdef";
+  std::string out;
+  out.reserve(2 * header.bytes.size());
+  for (const std::uint8_t b : header.bytes) {
+    out += kDigits[b >> 4];
+    out += kDigits[b & 0xF];
+  }
+  return out;
+}

@@ -14,6 +14,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 inline constexpr int kPic2HeaderSize = 120;
 
@@ -106,3 +107,6 @@ std::uint32_t ReadBigEndian(const Pic2Header& header, int offset, int width);
 
 // Stores the low `width` bytes (1..4) of `value` big-endian at `offset`.
 void WriteBigEndian(Pic2Header& header, int offset, int width, std::uint32_t value);
+
+// The 120 bytes as 240 lower-case hex digits.
+std::string HeaderHex(const Pic2Header& header);

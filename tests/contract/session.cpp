@@ -23,16 +23,6 @@ const char* BevelName(TPanelBevel b) {
   }
 }
 
-std::string Hex(const Pic2Header& h) {
-  static const char digits[] = "0123456789abcdef";
-  std::string s;
-  for (std::uint8_t b : h.bytes) {
-    s += digits[b >> 4];
-    s += digits[b & 15];
-  }
-  return s;
-}
-
 TForm* FindForm(const std::string& name) {
   if (!Application) return nullptr;
   for (TComponent* c : Application->Components())
@@ -209,7 +199,7 @@ std::string Session::Snapshot() {
       Items(m->Items(), s);
     }
   }
-  s += "header " + Hex(Header) + "\n";
+  s += "header " + HeaderHex(Header) + "\n";
   s += "lastfolder " + drive::Quote(LastFolder) + "\n";
   for (const std::string& e : events_) s += e + "\n";
   events_.clear();

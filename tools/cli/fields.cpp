@@ -19,21 +19,10 @@ std::string DateText(const HeaderTexts& t, TextField first) {
   return buffer;
 }
 
-std::string HexText(const Pic2Header& h) {
-  static constexpr char kDigits[] = "0123456789abcdef";
-  std::string out;
-  out.reserve(2 * h.bytes.size());
-  for (const std::uint8_t b : h.bytes) {
-    out += kDigits[b >> 4];
-    out += kDigits[b & 0xF];
-  }
-  return out;
-}
-
 }  // namespace
 
 std::optional<Key> KeyNamed(std::string_view name) {
-  for (const KeySpec& s : kKeys)
+  for (const KeyEntry& s : kKeys)
     if (s.name == name) return s.key;
   return std::nullopt;
 }
@@ -61,7 +50,7 @@ void ShowValues(const Pic2Header& h, const HeaderTexts& t, Shown& out) {
   out[Key::Width] = DecimalText(FieldValue16(h, Span(HeaderField::ImageWidth).offset));
   out[Key::Height] = DecimalText(FieldValue16(h, Span(HeaderField::ImageHeight).offset));
   out[Key::Comment] = "System Reserved.";
-  out[Key::Header] = HexText(h);
+  out[Key::Header] = HeaderHex(h);
 }
 
 }  // namespace cli

@@ -20,16 +20,6 @@ const char* BevelName(TPanelBevel b) {
   }
 }
 
-std::string Hex(const Pic2Header& h) {
-  static const char digits[] = "0123456789abcdef";
-  std::string s;
-  for (std::uint8_t b : h.bytes) {
-    s += digits[b >> 4];
-    s += digits[b & 15];
-  }
-  return s;
-}
-
 }  // namespace
 
 void Driver::Focused(const Args&) {
@@ -48,7 +38,7 @@ void Driver::Autopopup(const Args&) {
   Print(std::string("autopopup ") + (on ? "1" : "0"));
 }
 
-void Driver::HeaderBytes(const Args&) { Print("header " + Hex(Header)); }
+void Driver::HeaderBytes(const Args&) { Print("header " + HeaderHex(Header)); }
 
 void Driver::Filestamp(const Args&) {
   std::ostringstream s;
