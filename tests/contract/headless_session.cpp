@@ -3,19 +3,11 @@
 #include "app/main_window.h"
 #include "platform/text/cp932.h"
 #include "platform/ui/input.h"
+#include "tools/drive/box_line.h"
 #include "tools/drive/keys.h"
 
 namespace contract {
 namespace {
-
-const char* IconName(unsigned flags) {
-  switch (flags & 0xF0) {
-    case MB_ICONQUESTION: return "question";
-    case MB_ICONWARNING: return "warning";
-    case MB_ICONERROR: return "error";
-    default: return "information";
-  }
-}
 
 // Code page 932 characters: a lead byte with the byte after it, or one byte.
 std::vector<std::string> Characters(const std::string& text) {
@@ -32,9 +24,7 @@ std::vector<std::string> Characters(const std::string& text) {
 
 std::string BoxEvent(const std::string& text, const std::string& caption, unsigned flags,
                      int answer) {
-  return "box " + drive::Quote(caption) + " " + drive::Quote(text) + " " + IconName(flags) + " " +
-         ((flags & 0xF) == MB_YESNO ? "yes/no" : "ok") + " -> " +
-         (answer == IDYES ? "yes" : answer == IDNO ? "no" : answer == IDOK ? "ok" : "none");
+  return drive::BoxLine(text, caption, flags, answer);
 }
 
 HeadlessSession::HeadlessSession() {

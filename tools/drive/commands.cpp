@@ -10,21 +10,13 @@
 #include "platform/os/process.h"
 #include "platform/text/cp932.h"
 #include "platform/ui/forms.h"
+#include "tools/drive/box_line.h"
 #include "tools/drive/driver.h"
 
 namespace drive {
 namespace {
 
 constexpr unsigned kAnyTime = Driver::kSetup | Driver::kRunning | Driver::kEnded;
-
-const char* IconName(unsigned flags) {
-  switch (flags & 0xF0) {
-    case MB_ICONQUESTION: return "question";
-    case MB_ICONWARNING: return "warning";
-    case MB_ICONERROR: return "error";
-    default: return "information";
-  }
-}
 
 // A name in the system's form as a script would write it: as text where the
 // window can hold it exactly, else every byte past ASCII as \xNN.
@@ -191,9 +183,7 @@ int Driver::OnMessageBox(const std::string& text, const std::string& caption, un
     if (yesNo && a == "yes") answer = IDYES;
     if (yesNo && a == "no") answer = IDNO;
   }
-  const char* name = answer == IDYES ? "yes" : answer == IDNO ? "no" : "ok";
-  Print("box " + Quote(caption) + " " + Quote(text) + " " + IconName(flags) + " " +
-        (yesNo ? "yes/no" : "ok") + " -> " + name);
+  Print(BoxLine(text, caption, flags, answer));
   return answer;
 }
 
