@@ -43,7 +43,7 @@ void TFm1::ResolveMembers() {
   VX_MEMBER(Tojiru); VX_MEMBER(Config); VX_MEMBER(Kanni); VX_MEMBER(Nichiji);
   VX_MEMBER(Kyohsei_sikkoh); VX_MEMBER(Kanni1); VX_MEMBER(Kanni2); VX_MEMBER(Kanni3);
   VX_MEMBER(Kanni4); VX_MEMBER(About); VX_MEMBER(Shuwryoh); VX_MEMBER(OpDialog);
-  for (const TextFieldSpec& s : kTextFields)
+  for (const TextFieldEntry& s : kTextFields)
     TextControls[static_cast<std::size_t>(s.field)] = Member<TControl>(*this, s.control);
 }
 

@@ -27,7 +27,7 @@ void DecodeHeaderTexts(const Pic2Header& h, const SYSTEMTIME& fileStamp, HeaderT
   const HeaderTime time = DecodeHeaderTime(Value(h, HeaderField::CreationTime));
   const AspectPair aspect = AspectDisplay(Value(h, HeaderField::AspectX),
                                           Value(h, HeaderField::AspectY));
-  for (const TextFieldSpec& s : kTextFields) {
+  for (const TextFieldEntry& s : kTextFields) {
     std::string& text = out[s.field];
     switch (s.codec) {
       case Codec::Text:
@@ -64,7 +64,7 @@ void ClearHeaderTexts(HeaderTexts& out) {
 
 void EncodeHeaderTexts(const HeaderTexts& t, Pic2Header& header, SYSTEMTIME& stamp,
                        const char* tz) {
-  for (const TextFieldSpec& s : kTextFields) {
+  for (const TextFieldEntry& s : kTextFields) {
     if (s.codec == Codec::Text)
       EncodeTextField(header, t[s.field], Span(s.source).offset, Span(s.source).width);
     else if (s.codec == Codec::Number || s.codec == Codec::Aspect)

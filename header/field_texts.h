@@ -39,7 +39,7 @@ enum class Codec {
   ImageSize,     // read only, from width and height
 };
 
-struct TextFieldSpec {
+struct TextFieldEntry {
   TextField field;
   const char* control;  // the component that shows it, as the window names it
   HeaderField source;   // where its bytes are (the date's parts share one)
@@ -47,7 +47,7 @@ struct TextFieldSpec {
   bool edit;            // an edit the user types in; else a label
 };
 
-inline constexpr std::array<TextFieldSpec, kTextFieldCount> kTextFields = {{
+inline constexpr std::array<TextFieldEntry, kTextFieldCount> kTextFields = {{
     {TextField::Author, "Author", HeaderField::Author, Codec::Text, true},
     {TextField::SubTitle, "SubTitle", HeaderField::SubTitle, Codec::Text, true},
     {TextField::MainTitle, "MainTitle", HeaderField::MainTitle, Codec::Text, true},
@@ -82,12 +82,12 @@ constexpr bool IndexedByField() {
 static_assert(text_field_check::IndexedByField(),
               "kTextFields must list the fields in TextField order");
 
-constexpr const TextFieldSpec& Spec(TextField f) {
+constexpr const TextFieldEntry& FieldEntry(TextField f) {
   return kTextFields[static_cast<std::size_t>(f)];
 }
 
 // The byte width of a text field in the header (18, 8, 30 or 30).
-constexpr int TextWidth(TextField f) { return Span(Spec(f).source).width; }
+constexpr int TextWidth(TextField f) { return Span(FieldEntry(f).source).width; }
 
 struct HeaderTexts {
   std::array<std::string, kTextFieldCount> text;

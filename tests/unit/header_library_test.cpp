@@ -58,7 +58,7 @@ TEST(FieldTexts, DecodeShowsEveryFieldAndEncodeGivesTheSameBytesBack) {
       {TextField::ImageSize, "640 × 400"},
   };
   for (const auto& [field, text] : shown) {
-    SCOPED_TRACE(Spec(field).control);
+    SCOPED_TRACE(FieldEntry(field).control);
     EXPECT_EQ(t[field], cp932::FromUtf8(text));
   }
   // A header in the form the Write command produces comes back byte for byte.

@@ -20,14 +20,14 @@ enum class Key {
 };
 inline constexpr std::size_t kKeyCount = 14;
 
-struct KeySpec {
+struct KeyEntry {
   Key key;
   std::string_view name;  // in JSON, CSV and the options (--NAME)
   bool number;            // a JSON number
   bool settable;
 };
 
-inline constexpr std::array<KeySpec, kKeyCount> kKeys = {{
+inline constexpr std::array<KeyEntry, kKeyCount> kKeys = {{
     {Key::Author, "author", false, true},
     {Key::Subtitle, "subtitle", false, true},
     {Key::Title, "title", false, true},
@@ -53,7 +53,7 @@ constexpr bool IndexedByKey() {
 }  // namespace key_check
 static_assert(key_check::IndexedByKey(), "kKeys must list the keys in Key order");
 
-constexpr const KeySpec& SpecOf(Key k) { return kKeys[static_cast<std::size_t>(k)]; }
+constexpr const KeyEntry& SpecOf(Key k) { return kKeys[static_cast<std::size_t>(k)]; }
 
 std::optional<Key> KeyNamed(std::string_view name);
 

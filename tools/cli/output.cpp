@@ -33,7 +33,7 @@ void PrepareLabels() {
 std::string FormatHead(Format format) {
   if (format != Format::Csv) return {};
   std::string out = "path";
-  for (const KeySpec& s : kKeys) {
+  for (const KeyEntry& s : kKeys) {
     if (s.key == Key::Header) continue;
     out += ',';
     out += s.name;
@@ -47,7 +47,7 @@ void AppendShown(Format format, std::string_view pathText, const Shown& shown, s
     case Format::Plain:
       out += PlainText(pathText);
       out += '\n';
-      for (const KeySpec& s : kKeys) {
+      for (const KeyEntry& s : kKeys) {
         if (s.key == Key::Header) continue;
         out += "  ";
         out += Labels()[static_cast<std::size_t>(s.key)];
@@ -60,7 +60,7 @@ void AppendShown(Format format, std::string_view pathText, const Shown& shown, s
     case Format::Json:
       out += "{\"path\":";
       AppendJsonString(out, pathText);
-      for (const KeySpec& s : kKeys) {
+      for (const KeyEntry& s : kKeys) {
         out += ",\"";
         out += s.name;
         out += "\":";
@@ -73,7 +73,7 @@ void AppendShown(Format format, std::string_view pathText, const Shown& shown, s
       break;
     case Format::Csv:
       AppendCsvField(out, pathText);
-      for (const KeySpec& s : kKeys) {
+      for (const KeyEntry& s : kKeys) {
         if (s.key == Key::Header) continue;
         out += ',';
         AppendCsvField(out, shown[s.key]);
@@ -85,7 +85,7 @@ void AppendShown(Format format, std::string_view pathText, const Shown& shown, s
 
 void AppendChanges(std::string_view pathText, const Shown& before, const Shown& after,
                    std::string& out) {
-  for (const KeySpec& s : kKeys) {
+  for (const KeyEntry& s : kKeys) {
     if (s.key == Key::Header || before[s.key] == after[s.key]) continue;
     out += PlainText(pathText);
     out += ": ";
