@@ -15,10 +15,9 @@ void TFm1::BtReadClick(TObject*) {
 }
 
 LoadError TFm1::LoadHeaderFile() {
-  const std::string& name = EFileName->Text();
-  if (name.empty()) return LoadError::NoName;
-  // A name the system cannot take is a file that cannot be opened.
-  const std::optional<std::string> path = SystemFileName(name);
+  // A name the system cannot take is a file that cannot be opened; an empty
+  // one stays empty, which the library answers with NoName.
+  const std::optional<std::string> path = SystemFileName(EFileName->Text());
   if (!path) return LoadError::Open;
   const LoadResult r = LoadPic2File(*path);
   if (r.error != LoadError::None) return r.error;
